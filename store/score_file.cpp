@@ -1,0 +1,162 @@
+// Reading and writing the score file. Every operation opens the file, does
+// its work and closes it again; the file is never held between operations.
+#include "store/score_file.h"
+
+#include "platform/desktop.h"
+
+#include <cstring>
+
+OptionId savedDifficulty = 0;
+OptionId savedSound = 0;
+OptionId savedLayout = 0;
+
+namespace {
+
+constexpr int RECORDS_OFFSET = 2;
+constexpr int OPTIONS_OFFSET = RECORDS_OFFSET + SCORE_RECORD_COUNT * SCORE_RECORD_SIZE;
+
+ScoreRecord DefaultRecord() {
+    ScoreRecord record{};
+    record.time = DEFAULT_RECORD_TIME;
+    std::memcpy(record.name, "nobody", sizeof "nobody");
+    return record;
+}
+
+// The file's full path, or false when the directory is unknown or the path
+// would not fit.
+bool ScoreFilePath(char* path, int size) {
+    const int length = DesktopScoreDirectory(path, size);
+    const int nameLength = static_cast<int>(sizeof SCORE_FILE_NAME); // with its NUL
+    if (length <= 0 || length + 1 + nameLength > size) {
+        return false;
+    }
+    path[length] = PATH_SEPARATOR;
+    std::memcpy(path + length + 1, SCORE_FILE_NAME, static_cast<size_t>(nameLength));
+    return true;
+}
+
+FileHandle OpenWith(FileDisposition disposition) {
+    char path[MAX_FILE_PATH];
+    if (!ScoreFilePath(path, sizeof path)) {
+        return NO_FILE;
+    }
+    return OpenExclusiveFile(path, disposition);
+}
+
+uint32_t GetLittle32(const unsigned char* bytes) {
+    return static_cast<uint32_t>(bytes[0]) | static_cast<uint32_t>(bytes[1]) << 8 |
+           static_cast<uint32_t>(bytes[2]) << 16 | static_cast<uint32_t>(bytes[3]) << 24;
+}
+
+void PutLittle32(unsigned char* bytes, uint32_t value) {
+    for (int i = 0; i < 4; ++i) {
+        bytes[i] = static_cast<unsigned char>(value >> (8 * i));
+    }
+}
+
+OptionId ValidOption(OptionId value, OptionId first, OptionId second, OptionId fallback) {
+    return value == first || value == second ? value : fallback;
+}
+
+} // namespace
+
+// ---- Opening -------------------------------------------------------------------
+
+FileHandle OpenScoreFile() { return OpenWith(FILE_OPEN_EXISTING); }
+
+FileHandle CreateScoreFile() { return OpenWith(FILE_CREATE_ALWAYS); }
+
+// ---- Contents ------------------------------------------------------------------
+
+ScoreFile DefaultScoreFile() {
+    ScoreFile contents{};
+    contents.magic = SCORE_FILE_MAGIC;
+    for (ScoreRecord& record : contents.records) {
+        record = DefaultRecord();
+    }
+    contents.difficulty = CMD_NORMAL;
+    contents.sound = CMD_SOUND_ON;
+    contents.layout = CMD_MINI;
+    return contents;
+}
+
+ScoreFile ReadScoreFile(FileHandle file) {
+    unsigned char image[SCORE_FILE_SIZE] = {};
+    const size_t got = ReadFileBytes(file, image, sizeof image);
+
+    ScoreFile contents{};
+    contents.magic = static_cast<uint16_t>(image[0] | image[1] << 8);
+    for (int i = 0; i < SCORE_RECORD_COUNT; ++i) {
+        const size_t offset = RECORDS_OFFSET + static_cast<size_t>(i) * SCORE_RECORD_SIZE;
+        if (got < offset + SCORE_RECORD_SIZE) {
+            contents.records[i] = DefaultRecord();
+            continue;
+        }
+        contents.records[i].time = GetLittle32(image + offset);
+        std::memcpy(contents.records[i].name, image + offset + 4, NAME_FIELD_SIZE);
+    }
+    // Bytes the file lacks stay zero, so a missing word reads as 0 and a
+    // word cut short has zero high-order bytes.
+    contents.difficulty = static_cast<OptionId>(GetLittle32(image + OPTIONS_OFFSET));
+    contents.sound = static_cast<OptionId>(GetLittle32(image + OPTIONS_OFFSET + 4));
+    contents.layout = static_cast<OptionId>(GetLittle32(image + OPTIONS_OFFSET + 8));
+    return contents;
+}
+
+bool LoadScoreFile(ScoreFile* contents) {
+    const FileHandle file = OpenScoreFile();
+    if (file == NO_FILE) {
+        return false;
+    }
+    *contents = ReadScoreFile(file);
+    CloseFile(file);
+    return true;
+}
+
+void WriteScoreFile(FileHandle file, const ScoreFile& contents) {
+    unsigned char image[SCORE_FILE_SIZE];
+    image[0] = SCORE_FILE_MAGIC & 0xFF;
+    image[1] = SCORE_FILE_MAGIC >> 8;
+    for (int i = 0; i < SCORE_RECORD_COUNT; ++i) {
+        unsigned char* field = image + RECORDS_OFFSET + i * SCORE_RECORD_SIZE;
+        PutLittle32(field, contents.records[i].time);
+        std::memcpy(field + 4, contents.records[i].name, NAME_FIELD_SIZE);
+    }
+    PutLittle32(image + OPTIONS_OFFSET, static_cast<uint32_t>(contents.difficulty));
+    PutLittle32(image + OPTIONS_OFFSET + 4, static_cast<uint32_t>(contents.sound));
+    PutLittle32(image + OPTIONS_OFFSET + 8, static_cast<uint32_t>(contents.layout));
+    WriteFileBytes(file, image, sizeof image);
+}
+
+// ---- Options ---------------------------------------------------------------------
+
+void LoadOptions() {
+    ScoreFile contents;
+    if (!LoadScoreFile(&contents)) {
+        contents = DefaultScoreFile();
+        const FileHandle file = CreateScoreFile();
+        if (file != NO_FILE) {
+            WriteScoreFile(file, contents);
+            CloseFile(file);
+        }
+    }
+    savedDifficulty = ValidOption(contents.difficulty, CMD_EASY, CMD_NORMAL, CMD_NORMAL);
+    savedSound = ValidOption(contents.sound, CMD_SOUND_ON, CMD_SOUND_OFF, CMD_SOUND_ON);
+    savedLayout = ValidOption(contents.layout, CMD_MINI, CMD_LARGE, CMD_MINI);
+}
+
+void SaveOptions() {
+    ScoreFile contents;
+    if (!LoadScoreFile(&contents)) {
+        return;
+    }
+    const FileHandle file = OpenScoreFile();
+    if (file == NO_FILE) {
+        return;
+    }
+    contents.difficulty = savedDifficulty;
+    contents.sound = savedSound;
+    contents.layout = savedLayout;
+    WriteScoreFile(file, contents);
+    CloseFile(file);
+}

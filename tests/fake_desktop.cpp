@@ -1,0 +1,117 @@
+// The recording desktop.
+#include "tests/fake_desktop.h"
+
+#include <cstring>
+#include <utility>
+
+FakeDesktop fakeDesktop;
+
+namespace {
+
+void Log(std::string line) { fakeDesktop.calls.push_back(std::move(line)); }
+
+void RunModal() {
+    if (fakeDesktop.duringModal) {
+        auto hook = fakeDesktop.duringModal;
+        hook();
+    }
+}
+
+} // namespace
+
+void ResetFakeDesktop() { fakeDesktop = FakeDesktop{}; }
+
+int CountCalls(const std::string& prefix) {
+    int count = 0;
+    for (const std::string& call : fakeDesktop.calls) {
+        if (call.compare(0, prefix.size(), prefix) == 0) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+WindowHandle FakeWindow() {
+    static int window;
+    return reinterpret_cast<WindowHandle>(&window);
+}
+
+void DesktopRequestRepaint(WindowHandle, bool erase) {
+    Log(erase ? "Repaint erase" : "Repaint");
+}
+
+void DesktopClientSize(WindowHandle, int* width, int* height) {
+    *width = fakeDesktop.clientWidth;
+    *height = fakeDesktop.clientHeight;
+}
+
+void DesktopScreenSize(int* width, int* height) {
+    *width = fakeDesktop.screenWidth;
+    *height = fakeDesktop.screenHeight;
+}
+
+void DesktopPlaceWindow(WindowHandle, const WindowPlacement& p) {
+    Log("PlaceWindow " + std::to_string(p.x) + " " + std::to_string(p.y) + " " +
+        std::to_string(p.width) + " " + std::to_string(p.height));
+}
+
+void DesktopPostQuit(int exitCode) { Log("PostQuit " + std::to_string(exitCode)); }
+
+void DesktopStartClock(WindowHandle) { Log("StartClock"); }
+
+void DesktopStopClock(WindowHandle) { Log("StopClock"); }
+
+int64_t DesktopCurrentTime() { return fakeDesktop.currentTime; }
+
+void DesktopSetMenuCheck(WindowHandle, int commandId, bool checked) {
+    Log("MenuCheck " + std::to_string(commandId) + (checked ? " on" : " off"));
+}
+
+MessageAnswer DesktopMessageBox(WindowHandle, const char* text, const char* caption,
+                                MessageButtons buttons) {
+    Log(std::string("MessageBox ") + caption + "|" + text);
+    RunModal();
+    MessageAnswer answer = buttons == MESSAGE_OK ? ANSWER_OK : ANSWER_YES;
+    if (!fakeDesktop.answers.empty()) {
+        answer = fakeDesktop.answers.front();
+        fakeDesktop.answers.pop_front();
+    }
+    return answer;
+}
+
+bool DesktopNameEntryDialog(WindowHandle, const char* initialName, char* typed, int typedSize) {
+    Log("NameEntryDialog");
+    fakeDesktop.lastDialogInitialName = initialName;
+    RunModal();
+    if (!fakeDesktop.nameDialogOk) {
+        return false;
+    }
+    std::strncpy(typed, fakeDesktop.typedName.c_str(), static_cast<size_t>(typedSize) - 1);
+    typed[typedSize - 1] = '\0';
+    return true;
+}
+
+void DesktopStopSound() { Log("StopSound"); }
+
+void DesktopPlayLoop(ResourceData wave) { Log("PlayLoop " + std::to_string(wave.size)); }
+
+void DesktopPlayOnce(ResourceData wave) { Log("PlayOnce " + std::to_string(wave.size)); }
+
+void DesktopWait(int milliseconds) { Log("Wait " + std::to_string(milliseconds)); }
+
+ResourceData DesktopLoadResource(int resourceId) {
+    const auto found = fakeDesktop.resources.find(resourceId);
+    if (found == fakeDesktop.resources.end()) {
+        return {};
+    }
+    return {found->second.data(), found->second.size()};
+}
+
+int DesktopScoreDirectory(char* buffer, int bufferSize) {
+    const int length = static_cast<int>(fakeDesktop.scoreDirectory.size());
+    if (length == 0 || length >= bufferSize) {
+        return 0;
+    }
+    std::memcpy(buffer, fakeDesktop.scoreDirectory.c_str(), static_cast<size_t>(length) + 1);
+    return length;
+}
