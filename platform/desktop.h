@@ -9,6 +9,7 @@
 #pragma once
 
 #include "model/game_state.h"
+#include "view/surface.h"
 
 #include <cstdint>
 
@@ -38,6 +39,11 @@ struct WindowPlacement {
 };
 // Moves and resizes the main window in one step, with a repaint requested.
 void DesktopPlaceWindow(WindowHandle window, const WindowPlacement& placement);
+
+// Shows the composed frame in the client area in one copy: the top-left
+// width x height pixels of the frame at the client's (0, 0). Parts of that
+// rectangle beyond the frame's own size show the window's background.
+void DesktopPresentFrame(WindowHandle window, const Surface& frame, int width, int height);
 
 // Ends the message loop with the given exit code.
 void DesktopPostQuit(int exitCode);

@@ -115,3 +115,9 @@ int DesktopScoreDirectory(char* buffer, int bufferSize) {
     std::memcpy(buffer, fakeDesktop.scoreDirectory.c_str(), static_cast<size_t>(length) + 1);
     return length;
 }
+
+void DesktopPresentFrame(WindowHandle, const Surface& frame, int width, int height) {
+    Log("Present " + std::to_string(width) + "x" + std::to_string(height));
+    fakeDesktop.presentedFrame.assign(frame.pixels, frame.pixels + (frame.pixels ? frame.width * frame.height : 0));
+    fakeDesktop.presentedWidth = frame.width;
+}

@@ -17,6 +17,7 @@ void DesktopScreenSize(int* width, int* height) {
 }
 
 void DesktopPlaceWindow(WindowHandle, const WindowPlacement&) {}
+void DesktopPresentFrame(WindowHandle, const Surface&, int, int) {}
 void DesktopPostQuit(int) {}
 void DesktopStartClock(WindowHandle) {}
 void DesktopStopClock(WindowHandle) {}
