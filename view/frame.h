@@ -1,0 +1,26 @@
+// Composing one frame of the game into an off-screen surface: background,
+// side panel with its counters, then the board. Presenting the frame, the
+// back buffer's lifetime and the clock belong to the application.
+#pragma once
+
+#include "model/game_state.h"
+#include "view/layout.h"
+#include "view/surface.h"
+
+// Covers the frame with the layout's background pattern, laid from the
+// buffer's (0, 0); copies past the buffer's edge are cut off.
+void DrawBackground(Surface& buffer, Layout layout, int frameWidth, int frameHeight);
+
+// The panel elements in drawing order and the two counters (tiles left,
+// elapsed seconds), each offset by origin.
+void DrawPanel(Surface& buffer, const GameState& state, Point origin);
+
+// Every tile of the board, offset by origin: in full (mask, then the cell)
+// where its right or lower side is open, else only its face.
+void DrawTiles(Surface& buffer, const GameState& state, Point origin);
+
+// Background, panel, tiles. origin is the client origin that offsets the
+// panel and the board; frameWidth x frameHeight is the client size the
+// background covers. Missing sheets leave their parts undrawn.
+void ComposeFrame(const GameState& state, Surface& buffer, int frameWidth, int frameHeight,
+                  Point origin);
