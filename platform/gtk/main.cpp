@@ -3,6 +3,7 @@
 #include "platform/gtk/desktop_window.h"
 #include "platform/gtk/main_loop.h"
 #include "platform/gtk/main_window.h"
+#include "platform/gtk/menu_bar.h"
 #include "platform/gtk/sdl_sound.h"
 #include "platform/test_report.h"
 
@@ -22,7 +23,8 @@ int main(int argc, char** argv) {
     if (!OnCreate(&window)) {
         return 0;
     }
-    gtk_widget_show_all(window.toplevel);
+    ReportMenuMarks(&window);
+    gtk_widget_show(window.toplevel);
 
     const int exitCode = RunMessageLoop();
     OnExit();

@@ -10,6 +10,8 @@
 #include "platform/test_report.h"
 #include "resources/menu.h"
 
+#include <string>
+
 namespace {
 
 constexpr char COMMAND_KEY[] = "tovrin-command";
@@ -37,6 +39,7 @@ void ActivateItem(GtkMenuItem* item, gpointer data) {
     for (int i = 0; i < window->checkItemCount; ++i) {
         ShowCheckMark(window, window->checkItems[i]);
     }
+    ReportMenuMarks(window);
 }
 
 GtkWidget* BuildItem(DesktopWindow* window, const MenuEntry& entry) {
@@ -72,6 +75,16 @@ GtkWidget* BuildMenuBar(DesktopWindow* window) {
         gtk_menu_shell_append(GTK_MENU_SHELL(bar), titleItem);
     }
     return bar;
+}
+
+void ReportMenuMarks(const DesktopWindow* window) {
+    std::string line = "marks";
+    for (int i = 0; i < window->checkItemCount; ++i) {
+        const CheckItem& check = window->checkItems[i];
+        line += " " + std::to_string(check.commandId) + "=" +
+                (gtk_check_menu_item_get_active(check.item) ? "1" : "0");
+    }
+    TestReport("%s", line.c_str());
 }
 
 void DesktopSetMenuCheck(WindowHandle window, int commandId, bool checked) {
