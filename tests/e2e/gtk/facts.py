@@ -14,6 +14,8 @@ PLAY_TIME = "2026-12-24 09:00:01"
 # 14 seconds later: an Easy deal that following the hint clears (found with
 # tovrin-e2e-hint-path easy --search 1798102801 100000).
 CLEAR_TIME = "2026-12-24 09:00:15"
+# An Easy deal on which following the hint gets stuck after 17 pairs.
+STUCK_TIME = "2026-12-24 09:00:17"
 
 
 def seed_for(faked_time):

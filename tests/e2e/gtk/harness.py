@@ -69,7 +69,7 @@ class Program:
     a file, and a report file to wait on."""
 
     def __init__(self, display, binary, work, faked_time, scale=1, score_file=None,
-                 lifetime=60.0):
+                 audio_driver="disk", lifetime=90.0):
         self.display = display
         self.work = work
         self.data_home = os.path.join(work, "data")
@@ -89,7 +89,7 @@ class Program:
             "GDK_SCALE": str(scale),
             "NO_AT_BRIDGE": "1",
             "LANG": "C.UTF-8",
-            "SDL_AUDIODRIVER": "disk",
+            "SDL_AUDIODRIVER": audio_driver,
             "SDL_DISKAUDIOFILE": self.audio_path,
             "XDG_DATA_HOME": self.data_home,
             "TOVRIN_MINI_REPORT": self.report_path,

@@ -13,6 +13,9 @@ from harness import (SCREEN, Program, check, close_window, crop, scaled, wait_un
 PLAY_SEED = facts.seed_for(facts.PLAY_TIME)
 CLEAR_SEED = facts.seed_for(facts.CLEAR_TIME)
 
+# "ﾃｽ名前で" in Shift_JIS, in a name field that held "nobody".
+NAME_BYTES = b"\xc3\xbd\x96\xbc\x91O\x82\xc5\0\0"
+
 KEYS_NEW_GAME = ("alt+f", "n")
 KEYS_UNDO = ("alt+f", "u")
 KEYS_HINT = ("alt+f", "h")
@@ -148,11 +151,13 @@ def new_game_and_quit_ask_first(ctx):
     answer_box(p, mark, "新しいゲーム", ["Return"], "yes")
     expect_frame(ctx, p)
 
-    # Quit: No goes on playing, Yes ends the program with exit code 0.
+    # Quit: No goes on playing, Yes ends the program with exit code 0. While
+    # the question waits, the clock ticks and the window repaints.
     mark = p.command(KEYS_QUIT, CMD_QUIT)
+    p.wait_line(r"messagebox 0x[0-9a-f]+ 終了", mark)
+    p.wait_line(r"frame \d+ .*", p.mark())
     answer_box(p, mark, "終了", ["Escape"], "no")
-    mark = p.mark()
-    p.wait_line(r"frame \d+ .*", mark)  # the clock still ticks
+    p.wait_line(r"frame \d+ .*", p.mark())
     check(p.running(), "still running after No")
     mark = p.command(KEYS_QUIT, CMD_QUIT)
     answer_box(p, mark, "終了", ["Return"], "yes")
@@ -219,6 +224,38 @@ def closing_from_the_frame_asks_nothing_and_saves(ctx):
     check(facts.option_words(p.score_bytes())[0] == CMD_EASY, "options saved")
 
 
+def play_pairs(p, pairs, with_hint):
+    for (c1, r1), (c2, r2) in pairs:
+        if with_hint:
+            p.command(KEYS_HINT, CMD_HINT)
+        p.click(*cell_centre("mini", c1, r1))
+        p.click(*cell_centre("mini", c2, r2))
+
+
+def a_game_without_pairs_ends_in_a_box_even_without_sound(ctx):
+    """No audio device: the game runs silent. The last pair removed, the
+    game-over box comes from inside a paint, and later clicks are refused."""
+    seed = facts.seed_for(facts.STUCK_TIME)
+    p = ctx.start(facts.STUCK_TIME, score_file=facts.score_file(difficulty=CMD_EASY),
+                  audio_driver="no-such-driver")
+    p.wait_ready()
+    p.wait_line(r"sound silent .*")
+    pairs, ending = ctx.tools.hint_path("easy", seed)
+    check(ending == "stuck 38", "this deal gets stuck: " + ending)
+    play_pairs(p, pairs, with_hint=False)
+    mark = p.mark()
+    box = p.wait_line(r"messagebox (0x[0-9a-f]+) Tovrinみに").group(1)
+    check(p.lines().count("clock stop") >= 1, "clock stopped")
+    p.keys("Return", window=box)
+    p.wait_line(r"answer ok Tovrinみに", mark)
+    moves = " ".join("%d,%d %d,%d" % (a + b) for a, b in pairs)
+    expect_frame(ctx, p, difficulty="easy", seed=seed, moves=moves)
+    p.click(*cell_centre("mini", 0, 0))
+    expect_frame(ctx, p, difficulty="easy", seed=seed, moves=moves)
+    check(sum(l.startswith("messagebox") for l in p.lines()) == 1, "one box only")
+    check(sum(l.startswith("sound silent") for l in p.lines()) == 1, "one try to open")
+
+
 def a_cleared_game_enters_the_table(ctx):
     """An Easy game played to the end by the hint: the clear jingle, the name
     dialog, the file's new record and the table."""
@@ -226,10 +263,7 @@ def a_cleared_game_enters_the_table(ctx):
     p.wait_ready()
     pairs, ending = ctx.tools.hint_path("easy", CLEAR_SEED)
     check(ending == "clear" and len(pairs) == 36, "the hint clears this deal")
-    for (c1, r1), (c2, r2) in pairs:
-        p.command(KEYS_HINT, CMD_HINT)
-        p.click(*cell_centre("mini", c1, r1))
-        p.click(*cell_centre("mini", c2, r2))
+    play_pairs(p, pairs, with_hint=True)
 
     dialog = p.wait_line(r"dialog (0x[0-9a-f]+) ハイスコア", timeout=15).group(1)
     clear = facts.wave_samples(ctx.tools.repository, "clear.wav")
@@ -244,10 +278,26 @@ def a_cleared_game_enters_the_table(ctx):
     records = facts.records_of(p.score_bytes())
     seconds = int.from_bytes(records[0][:4], "little")
     check(0 < seconds < 300, "clear time %d" % seconds)
-    check(records[0][4:] == b"\xc3\xbd\x96\xbc\x91O\x82\xc5\0\0", "name %r" % records[0][4:])
+    check(records[0][4:] == NAME_BYTES, "name %r" % records[0][4:])
     check(records[1:] == [facts.DEFAULT_RECORD] * 5, "the other records unchanged")
     check(facts.option_words(p.score_bytes()) == (CMD_EASY, CMD_SOUND_ON, CMD_MINI),
           "option words as read")
+
+    # The same deal again (the clock stands still): the dialog offers the
+    # name confirmed before, selected, and Enter keeps it.
+    mark = p.command(KEYS_NEW_GAME, CMD_NEW_GAME)
+    answer_box(p, mark, "新しいゲーム", ["Return"], "yes")
+    play_pairs(p, pairs, with_hint=False)
+    dialog = p.wait_line(r"dialog (0x[0-9a-f]+) ハイスコア", mark, timeout=15).group(1)
+    dialog_mark = p.mark()
+    p.keys("Return", window=dialog)
+    p.wait_line(r"dialog ok ﾃｽ名前で", dialog_mark)
+    answer_box(p, dialog_mark, "ハイスコア", ["Return"], "ok")
+    records = facts.records_of(p.score_bytes())
+    times = [int.from_bytes(r[:4], "little") for r in records[:2]]
+    check([r[4:] for r in records[:2]] == [NAME_BYTES] * 2 and times[0] <= times[1],
+          "both clears in the table, fastest first: %r" % records[:2])
+    check(records[2:] == [facts.DEFAULT_RECORD] * 4, "places 3 and Normal unchanged")
 
 
 def double_scale_shows_sharp_pixels_and_maps_clicks(ctx):
@@ -272,6 +322,7 @@ SCENARIOS = [
     options_set_the_marks_and_are_saved_at_quit,
     layout_switch_resizes_and_centres_the_window,
     closing_from_the_frame_asks_nothing_and_saves,
+    a_game_without_pairs_ends_in_a_box_even_without_sound,
     a_cleared_game_enters_the_table,
     double_scale_shows_sharp_pixels_and_maps_clicks,
 ]
