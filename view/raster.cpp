@@ -1,5 +1,5 @@
 // The blitter: clip once, then run the operation row by row. SRCCOPY rows
-// are plain memcpy; the other two are tight loops the compiler vectorises.
+// are plain memcpy; the other two are block loops the compiler vectorises.
 #include "view/raster.h"
 
 #include <algorithm>
@@ -35,10 +35,22 @@ void CopyRows(uint32_t* dst, int dstStride, const uint32_t* src, int srcStride, 
     }
 }
 
-void AndRows(uint32_t* dst, int dstStride, const uint32_t* src, int srcStride, int width,
-             int height) {
+// SRCAND and SRCPAINT, row by row. Each row goes in blocks of four pixels
+// whose fixed-length inner loop the compiler turns into one vector
+// operation even at -O2 (the restrict pointers promise no overlap), then
+// the last few pixels one by one.
+constexpr int BLOCK = 4;
+
+void AndRows(uint32_t* __restrict dst, int dstStride, const uint32_t* __restrict src, int srcStride,
+             int width, int height) {
     for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
+        int x = 0;
+        for (; x + BLOCK <= width; x += BLOCK) {
+            for (int i = 0; i < BLOCK; ++i) {
+                dst[x + i] &= src[x + i];
+            }
+        }
+        for (; x < width; ++x) {
             dst[x] &= src[x];
         }
         dst += dstStride;
@@ -46,10 +58,16 @@ void AndRows(uint32_t* dst, int dstStride, const uint32_t* src, int srcStride, i
     }
 }
 
-void OrRows(uint32_t* dst, int dstStride, const uint32_t* src, int srcStride, int width,
-            int height) {
+void OrRows(uint32_t* __restrict dst, int dstStride, const uint32_t* __restrict src, int srcStride,
+            int width, int height) {
     for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
+        int x = 0;
+        for (; x + BLOCK <= width; x += BLOCK) {
+            for (int i = 0; i < BLOCK; ++i) {
+                dst[x + i] |= src[x + i];
+            }
+        }
+        for (; x < width; ++x) {
             dst[x] |= src[x];
         }
         dst += dstStride;
