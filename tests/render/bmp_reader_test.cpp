@@ -160,18 +160,3 @@ TEST(BmpReaderTest, SurvivesGarbageAndRandomDamage) {
         Decode(file);
     }
 }
-
-TEST(BmpReaderTest, EveryErrorHasItsOwnText) {
-    const BmpError errors[] = {BMP_OK,           BMP_TRUNCATED,      BMP_NOT_BMP,
-                               BMP_BAD_HEADER,   BMP_BAD_PLANES,     BMP_WRONG_DEPTH,
-                               BMP_COMPRESSED,   BMP_BAD_DIMENSIONS, BMP_TOO_LARGE,
-                               BMP_WRONG_SIZE,   BMP_WRONG_PALETTE,  BMP_BAD_PIXEL_OFFSET,
-                               BMP_OUT_OF_MEMORY};
-    for (const BmpError a : errors) {
-        for (const BmpError b : errors) {
-            if (a != b) {
-                EXPECT_STRNE(BmpErrorText(a), BmpErrorText(b));
-            }
-        }
-    }
-}
