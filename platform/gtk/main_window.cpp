@@ -30,7 +30,8 @@ gboolean OnButtonPress(GtkWidget*, GdkEventButton* event, gpointer data) {
     return TRUE;
 }
 
-// The first frame: the game deals at its first paint.
+// Shown, at start or again after being minimised: the game paints (and at
+// its first paint deals).
 void OnAreaMapped(GtkWidget* area, gpointer data) {
     auto* window = static_cast<DesktopWindow*>(data);
     TestReport("window 0x%lx", ToplevelXid(window->toplevel));

@@ -3,6 +3,7 @@ its own data directory and plays one story through the real window, as a
 player would, checking what a player would notice."""
 
 import os
+import subprocess
 
 import facts
 from facts import (CMD_EASY, CMD_HINT, CMD_LARGE, CMD_MINI, CMD_NEW_GAME, CMD_NORMAL, CMD_QUIT,
@@ -83,6 +84,16 @@ def answer_box(p, after, caption, keys, answer):
 
 
 # ---- Scenarios -------------------------------------------------------------------
+
+
+def without_a_display_it_says_so(ctx):
+    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+    env["XDG_DATA_HOME"] = os.path.join(ctx.work, "data")
+    result = subprocess.run([ctx.tools.program], env=env, stdout=subprocess.PIPE,
+                            stderr=subprocess.PIPE, timeout=10)
+    check(result.returncode == 1, "exit code %d" % result.returncode)
+    check(b"no display" in result.stderr, "message: %r" % result.stderr)
+    check(not os.path.exists(env["XDG_DATA_HOME"]), "nothing written")
 
 
 def first_frame_shows_the_deal(ctx):
@@ -316,6 +327,7 @@ def double_scale_shows_sharp_pixels_and_maps_clicks(ctx):
 
 
 SCENARIOS = [
+    without_a_display_it_says_so,
     first_frame_shows_the_deal,
     clicks_remove_a_pair_and_hint_and_undo_use_the_menu,
     new_game_and_quit_ask_first,
