@@ -74,10 +74,11 @@ bool AudioReady() {
 
 // Converts decoded samples to the device's format when they differ; takes
 // ownership of samples.
-bool ToDeviceFormat(const SDL_AudioSpec& spec, Uint8** samples, Uint32* length) {
+bool ToDeviceFormat(const SDL_AudioSpec& waveFormat, Uint8** samples, Uint32* length) {
     SDL_AudioCVT conversion;
-    const int needed = SDL_BuildAudioCVT(&conversion, spec.format, spec.channels, spec.freq,
-                                         DEVICE_FORMAT, DEVICE_CHANNELS, DEVICE_FREQUENCY);
+    const int needed =
+        SDL_BuildAudioCVT(&conversion, waveFormat.format, waveFormat.channels, waveFormat.freq,
+                          DEVICE_FORMAT, DEVICE_CHANNELS, DEVICE_FREQUENCY);
     if (needed < 0) {
         SDL_FreeWAV(*samples);
         return false;
@@ -114,13 +115,13 @@ const DecodedWave* DecodedSamples(ResourceData wave) {
         return nullptr;
     }
     SDL_RWops* source = SDL_RWFromConstMem(wave.bytes, static_cast<int>(wave.size));
-    SDL_AudioSpec spec;
+    SDL_AudioSpec waveFormat;
     Uint8* samples = nullptr;
     Uint32 length = 0;
-    if (!source || !SDL_LoadWAV_RW(source, 1, &spec, &samples, &length)) {
+    if (!source || !SDL_LoadWAV_RW(source, 1, &waveFormat, &samples, &length)) {
         return nullptr;
     }
-    if (!ToDeviceFormat(spec, &samples, &length)) {
+    if (!ToDeviceFormat(waveFormat, &samples, &length)) {
         return nullptr;
     }
     DecodedWave& slot = audio.waves[audio.waveCount++];
