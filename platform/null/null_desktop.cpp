@@ -1,6 +1,8 @@
-// A desktop with no window and no sound, for the headless tools and the
-// benchmarks. Time is the system clock; everything else does nothing.
+// A desktop with no window, no sound and no score file, for the headless
+// tools and the benchmarks. Time is the system clock, resources are the
+// copies embedded in the binary; everything else does nothing.
 #include "platform/desktop.h"
+#include "resources/embedded_resources.h"
 
 #include <ctime>
 
@@ -22,7 +24,9 @@ void DesktopPostQuit(int) {}
 void DesktopStartClock(WindowHandle) {}
 void DesktopStopClock(WindowHandle) {}
 
-int64_t DesktopCurrentTime() { return static_cast<int64_t>(std::time(nullptr)); }
+int64_t DesktopCurrentTime() {
+    return static_cast<int64_t>(std::time(nullptr));
+}
 
 void DesktopSetMenuCheck(WindowHandle, int, bool) {}
 
@@ -30,13 +34,19 @@ MessageAnswer DesktopMessageBox(WindowHandle, const char*, const char*, MessageB
     return buttons == MESSAGE_OK ? ANSWER_OK : ANSWER_NO;
 }
 
-bool DesktopNameEntryDialog(WindowHandle, const char*, char*, int) { return false; }
+bool DesktopNameEntryDialog(WindowHandle, const char*, char*, int) {
+    return false;
+}
 
 void DesktopStopSound() {}
 void DesktopPlayLoop(ResourceData) {}
 void DesktopPlayOnce(ResourceData) {}
 void DesktopWait(int) {}
 
-ResourceData DesktopLoadResource(int) { return {}; }
+ResourceData DesktopLoadResource(int resourceId) {
+    return FindEmbeddedResource(resourceId);
+}
 
-int DesktopScoreDirectory(char*, int) { return 0; }
+int DesktopScoreDirectory(char*, int) {
+    return 0;
+}
