@@ -3,6 +3,7 @@
 #include "platform/win32/window_procedure.h"
 
 #include "app/main_window.h"
+#include "platform/test_report.h"
 #include "platform/win32/window_handle.h"
 
 #include <windowsx.h>
@@ -24,7 +25,12 @@ LRESULT HandlePaint(HWND hwnd) {
 LRESULT HandleLeftButtonDown(HWND hwnd, LPARAM lParam) {
     // Signed 16-bit values: a position left of or above the client area is
     // negative.
-    OnLeftButtonDown(ToWindowHandle(hwnd), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    const int x = GET_X_LPARAM(lParam);
+    const int y = GET_Y_LPARAM(lParam);
+    // By now the click has made the window active, so keys reach it: the
+    // tests wait for this line before they type.
+    TestReport("click %d %d", x, y);
+    OnLeftButtonDown(ToWindowHandle(hwnd), x, y);
     return 0;
 }
 
