@@ -12,12 +12,21 @@ from harness import DEADLINE, Failure
 # The wall clock is frozen here while the program runs; each deal is seeded
 # with the low 32 bits of time().
 FAKED_TIME = "2026-12-24 09:00:01"
-FAKED_EPOCH = calendar.timegm(time.strptime(FAKED_TIME, "%Y-%m-%d %H:%M:%S"))
+# An Easy deal that the hint alone leads to a clear.
+CLEAR_TIME = "2026-12-24 09:00:15"
+
+
+def epoch(faked_time):
+    return calendar.timegm(time.strptime(faked_time, "%Y-%m-%d %H:%M:%S"))
+
+
+FAKED_EPOCH = epoch(FAKED_TIME)
 
 CMD_EASY, CMD_NORMAL = 32777, 32778
 CMD_SOUND_ON, CMD_SOUND_OFF = 32779, 32780
 CMD_MINI, CMD_LARGE = 32781, 32782
 
+HIGHLIGHT_OFFSET = 36
 EMPTY_CELL = 72
 
 LAYOUTS = {
@@ -77,7 +86,8 @@ class Renderer:
         self.work = work
         self.count = 0
 
-    def _run(self, layout, difficulty, seed, moves, size, out):
+    def _run(self, layout, difficulty, seed, moves, size, out=None):
+        out = out or os.path.join(self.work, "scratch.png")
         args = [self.binary, "--layout", layout, "--difficulty", difficulty, "--seed", str(seed),
                 "--print-board", "--size", "%dx%d" % size, "--out", out]
         if moves:
@@ -92,12 +102,25 @@ class Renderer:
         self._run(layout, difficulty, seed, moves, size, out)
         return out
 
-    def board(self, layout, difficulty, seed):
-        """The dealt board as rows of face numbers."""
-        out = os.path.join(self.work, "board.png")
-        text = self._run(layout, difficulty, seed, "", LAYOUTS[layout]["min_client"], out)
+    def board(self, layout, difficulty, seed, moves=""):
+        """The board after moves as rows of cell codes, and the tiles left."""
+        text = self._run(layout, difficulty, seed, moves, LAYOUTS[layout]["min_client"])
         rows = [list(map(int, line.split())) for line in text.splitlines()
                 if line and line[0].isdigit()]
-        if len(rows) != 8 or any(len(row) != 18 for row in rows):
+        if len(rows) != 8 or any(len(row) != 18 for row in rows) or "tilesLeft" not in text:
             raise Failure("unexpected board print:\n" + text)
-        return rows
+        return rows, int(text.split("tilesLeft")[1])
+
+    def hint_path(self, layout, difficulty, seed):
+        """The pairs a player picks who always takes the hint, until no tile
+        or no pair is left; and the tiles left then. The game's own hint,
+        read from the highlighted cells of the renderer's board."""
+        pairs = []
+        while True:
+            moves = " ".join("%d,%d %d,%d" % (a + b) for a, b in pairs)
+            rows, left = self.board(layout, difficulty, seed, (moves + " H").strip())
+            shown = [(c, r) for r in range(8) for c in range(18)
+                     if HIGHLIGHT_OFFSET <= rows[r][c] < EMPTY_CELL]
+            if left == 0 or len(shown) != 2:
+                return pairs, left
+            pairs.append((shown[0], shown[1]))

@@ -76,6 +76,16 @@ class Display:
     def focus(self, window):
         self.xdotool("windowfocus", "--sync", window)
 
+    def clicks(self, points):
+        """Clicks at each point in turn, in one xdotool run."""
+        args = []
+        for x, y in points:
+            args += ["mousemove", x, y, "click", "1"]
+        self.xdotool(*args)
+
+    def type(self, text):
+        self.xdotool("type", "--delay", "50", text)
+
     def keys(self, *keys):
         for key in keys:
             self.xdotool("key", key)

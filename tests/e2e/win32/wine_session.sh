@@ -42,6 +42,13 @@ wine_session_start() {
     # not hold the caller's pipes open.
     wineserver -p </dev/null >/dev/null 2>&1
     wineboot -i </dev/null >/dev/null 2>&1
+    # Wine's desktop process ends a few seconds after the last program that
+    # uses it; a program that starts just then waits 10 s for a new one. A
+    # console that waits for input on a pipe keeps it for the whole run.
+    mkfifo "$WINE_SESSION_DIR/hold"
+    sleep 3600 >"$WINE_SESSION_DIR/hold" &
+    WINE_SESSION_HOLD=$!
+    wine cmd /c pause <"$WINE_SESSION_DIR/hold" >/dev/null 2>&1 &
     # Without Marlett the caption buttons show as letters.
     cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
     # Without a window manager, managed windows make Wine wait 2 s at every
@@ -58,6 +65,9 @@ wine_session_start() {
 
 wine_session_stop() {
     if [ -n "${WINE_SESSION_DIR:-}" ] && [ -d "$WINE_SESSION_DIR" ]; then
+        if [ -n "${WINE_SESSION_HOLD:-}" ]; then
+            kill "$WINE_SESSION_HOLD" 2>/dev/null || true
+        fi
         wineserver -k >/dev/null 2>&1 || true
         if [ -n "${WINE_SESSION_XVFB:-}" ]; then
             kill "$WINE_SESSION_XVFB" 2>/dev/null || true
