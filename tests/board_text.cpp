@@ -27,7 +27,10 @@ std::string RowText(const Board& cells, int row) {
         if (code == EMPTY_CELL) {
             break;
         }
-        text += (text.empty() ? "" : " ") + std::to_string(code);
+        if (!text.empty()) {
+            text += ' ';
+        }
+        text += std::to_string(code);
     }
     return text;
 }
