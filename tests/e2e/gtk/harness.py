@@ -1,32 +1,26 @@
 """Running tovrin-mini under Xvfb for the end-to-end tests: the display, the
 program with its report file, the keyboard and mouse through xdotool, and
-screenshots compared with ImageMagick.
+screenshots of its drawing area.
 
 The program tells what happens through the report file (TOVRIN_MINI_REPORT);
 every wait here polls that file, or the screen, against a deadline.
 """
 
 import os
-import re
 import shutil
 import signal
 import subprocess
 import tempfile
 import time
 
+from checks import Failure
+from pixels import crop, png_pixels, wait_for_pixels
+from reporting_program import ReportingProgram
+from score_file import FILE_NAME as SCORE_FILE_NAME
+
 FAKETIME_LIBRARY = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
 SCREEN = (1280, 1024)
 DEFAULT_WAIT = 10.0
-POLL = 0.02
-
-
-class Failure(Exception):
-    """A check that did not hold; the message says what was seen."""
-
-
-def check(condition, message):
-    if not condition:
-        raise Failure(message)
 
 
 # ---- The display ---------------------------------------------------------------
@@ -64,16 +58,16 @@ class Display:
 # ---- The program ---------------------------------------------------------------
 
 
-class Program:
+class Program(ReportingProgram):
     """tovrin-mini with a fresh data directory, a frozen wall clock, sound to
     a file, and a report file to wait on."""
 
     def __init__(self, display, binary, work, faked_time, scale=1, score_file=None,
                  audio_driver="disk", lifetime=90.0):
+        super().__init__("tovrin-mini", os.path.join(work, "report.txt"), DEFAULT_WAIT, lifetime)
         self.display = display
         self.work = work
         self.data_home = os.path.join(work, "data")
-        self.report_path = os.path.join(work, "report.txt")
         self.audio_path = os.path.join(work, "audio.raw")
         self.shots = 0
         os.makedirs(self.data_home, exist_ok=True)
@@ -100,8 +94,6 @@ class Program:
             "FAKETIME_DONT_FAKE_MONOTONIC": "1",
             "TZ": "UTC",
         })
-        self.started = time.monotonic()
-        self.deadline = self.started + lifetime
         self.process = subprocess.Popen(
             [binary], env=env, cwd=work, start_new_session=True,
             stdout=open(os.path.join(work, "stdout.txt"), "wb"),
@@ -110,53 +102,13 @@ class Program:
         self.offset = None
         self.scale = scale
 
-    # -- lifetime --
-
     def stop(self):
         """Ends the program if it still runs (the safety net of every run)."""
         if self.process.poll() is None:
             os.killpg(self.process.pid, signal.SIGKILL)
             self.process.wait()
 
-    def wait_exit(self, timeout=DEFAULT_WAIT):
-        try:
-            return self.process.wait(timeout)
-        except subprocess.TimeoutExpired:
-            raise Failure("the program did not exit")
-
-    def running(self):
-        return self.process.poll() is None
-
-    # -- the report file --
-
-    def lines(self):
-        try:
-            with open(self.report_path, encoding="utf-8", errors="replace") as report:
-                return report.read().splitlines()
-        except FileNotFoundError:
-            return []
-
-    def mark(self):
-        """A position in the report: later waits look only past it."""
-        return len(self.lines())
-
-    def wait_line(self, pattern, after=0, timeout=DEFAULT_WAIT):
-        """Waits for a report line matching pattern (a regular expression)
-        past position after; returns its match."""
-        regex = re.compile(pattern)
-        end = min(time.monotonic() + timeout, self.deadline)
-        while True:
-            for line in self.lines()[after:]:
-                found = regex.fullmatch(line)
-                if found:
-                    return found
-            if time.monotonic() > end:
-                raise Failure("no report line /%s/ past line %d; the last ones: %s"
-                              % (pattern, after, self.lines()[-8:]))
-            if not self.running():
-                raise Failure("the program ended (code %s) while waiting for /%s/"
-                              % (self.process.returncode, pattern))
-            time.sleep(POLL)
+    # -- what the report tells of the window --
 
     def wait_ready(self):
         """Waits for the window and its first frame; learns the window id and
@@ -167,12 +119,13 @@ class Program:
         return time.monotonic() - self.started
 
     def current_offset(self):
-        found = [l for l in self.lines() if l.startswith("offset ")]
-        x, y = found[-1].split()[1:]
+        x, y = self.last_before(r"offset (-?\d+) (-?\d+)").groups()
         return int(x), int(y)
 
+    # -- files --
+
     def score_path(self):
-        return os.path.join(self.data_home, "tovrin-mini", "Dudazure2.hsc")
+        return os.path.join(self.data_home, "tovrin-mini", SCORE_FILE_NAME)
 
     def score_bytes(self):
         with open(self.score_path(), "rb") as score:
@@ -216,34 +169,29 @@ class Program:
 
     # -- the screen --
 
-    def screenshot(self, region=None):
-        """The drawing area (or a region of it, in game pixels) as a PNG path,
-        in game pixels at scale 1 and in device pixels otherwise."""
+    def screenshot(self, region):
+        """A region of the drawing area (in game pixels) as a PNG path, in
+        game pixels at scale 1 and in device pixels otherwise."""
         self.shots += 1
         whole = os.path.join(self.work, "screen-%03d.png" % self.shots)
         run(["import", "-window", self.window, whole])
         ox, oy = self.offset
         s = self.scale
         x, y, w, h = region
-        area = os.path.join(self.work, "area-%03d.png" % self.shots)
-        run(["convert", whole, "-crop", "%dx%d+%d+%d" % (s * w, s * h, s * (ox + x), s * (oy + y)),
-             "+repage", area])
-        return area
+        return crop(whole, (s * (ox + x), s * (oy + y), s * w, s * h),
+                    os.path.join(self.work, "area-%03d.png" % self.shots))
 
     def wait_pixels(self, expected, region, masks=(), timeout=DEFAULT_WAIT):
         """Waits until the region of the drawing area shows exactly what the
-        expected PNG (already cropped to the region) shows, outside the masked
-        rectangles (region coordinates)."""
-        end = min(time.monotonic() + timeout, self.deadline)
-        wanted = masked(expected, masks, self.work, "wanted")
-        while True:
-            shown = masked(self.screenshot(region), masks, self.work, "shown")
-            differing = differing_pixels(wanted, shown)
-            if differing == 0:
-                return
-            if time.monotonic() > end:
-                raise Failure("%d pixels differ from %s (see %s)" % (differing, expected, shown))
-            time.sleep(0.1)
+        expected PNG (already cropped to the region, in device pixels) shows,
+        outside the masked rectangles (region coordinates)."""
+        timeout = min(timeout, self.latest - time.monotonic())
+        size = (self.scale * region[2], self.scale * region[3])
+        try:
+            wait_for_pixels(lambda: png_pixels(self.screenshot(region)), expected, size, masks,
+                            timeout)
+        except Failure as failure:
+            raise Failure("%s (the last screenshot: screen-%03d.png)" % (failure, self.shots))
 
 
 # ---- Tools ---------------------------------------------------------------------
@@ -267,57 +215,11 @@ def close_window(helper, window):
     run([helper, window])
 
 
-def wait_until(condition, what, timeout=DEFAULT_WAIT):
-    end = time.monotonic() + timeout
-    while not condition():
-        if time.monotonic() > end:
-            raise Failure("timed out waiting for " + what)
-        time.sleep(0.05)
-
-
 def window_geometry(window):
     """(x, y, width, height) of a window on the screen."""
     out = xdotool("getwindowgeometry", "--shell", window)
     values = dict(line.split("=", 1) for line in out.split())
     return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
-
-
-def crop(png, region, out):
-    x, y, w, h = region
-    run(["convert", png, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage", out])
-    return out
-
-
-def scaled(png, factor, out):
-    run(["convert", png, "-scale", "%d%%" % (100 * factor), out])
-    return out
-
-
-_mask_count = [0]
-
-
-def masked(png, masks, work, tag):
-    if not masks:
-        return png
-    _mask_count[0] += 1
-    out = os.path.join(work, "%s-masked-%03d.png" % (tag, _mask_count[0]))
-    draws = []
-    for x, y, w, h in masks:
-        draws += ["-draw", "rectangle %d,%d %d,%d" % (x, y, x + w - 1, y + h - 1)]
-    run(["convert", png, "-fill", "black"] + draws + [out])
-    return out
-
-
-def differing_pixels(a, b):
-    """Pixels that differ between two images of the same size (ImageMagick's
-    absolute error count); a size mismatch counts as all of them."""
-    result = subprocess.run(["compare", "-metric", "AE", a, b, "null:"],
-                            stdout=subprocess.PIPE, stderr=subprocess.PIPE)
-    text = result.stderr.decode().strip()
-    try:
-        return int(float(text.split()[0]))
-    except (ValueError, IndexError):
-        return 1 << 30
 
 
 def new_work_directory(root, name):

@@ -13,11 +13,12 @@ import time
 import traceback
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, HERE)
+sys.path[:0] = [HERE, os.path.join(os.path.dirname(HERE), "common")]
 
-import facts  # noqa: E402
+import build_tools  # noqa: E402
 import harness  # noqa: E402
 import scenarios  # noqa: E402
+from checks import Failure  # noqa: E402
 
 
 def main(argv):
@@ -25,9 +26,8 @@ def main(argv):
     build = os.path.abspath(argv[1]) if len(argv) > 1 else os.path.join(repository, "build")
     wanted = set(argv[2:])
     keep = os.environ.get("TOVRIN_E2E_KEEP") == "1"
-    tools = facts.Tools(repository, build)
-    for binary in (tools.program, tools.render_binary, tools.hint_path_binary,
-                   tools.close_binary):
+    tools = build_tools.Tools(repository, build)
+    for binary in tools.binaries():
         if not os.access(binary, os.X_OK):
             print("gtk-e2e: %s is missing; build first" % binary)
             return 2
@@ -53,7 +53,7 @@ def main(argv):
             except Exception as error:  # a failed check or a broken tool
                 failed += 1
                 print("FAIL %-55s %5.1f s" % (name, time.monotonic() - started), flush=True)
-                if isinstance(error, harness.Failure):
+                if isinstance(error, Failure):
                     print("     " + str(error))
                 else:
                     traceback.print_exc()

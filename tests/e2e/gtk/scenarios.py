@@ -5,26 +5,23 @@ player would, checking what a player would notice."""
 import os
 import subprocess
 
-import facts
-from facts import (CMD_EASY, CMD_HINT, CMD_LARGE, CMD_MINI, CMD_NEW_GAME, CMD_NORMAL, CMD_QUIT,
-                   CMD_SOUND_ON, CMD_UNDO, LAYOUTS, cell_centre, time_mask, whole_area)
-from harness import (SCREEN, Program, check, close_window, crop, scaled, wait_until, window_geometry,
+from board import moves_text
+from checks import check, wait_until
+from game_facts import (CLEAR_TIME, CMD_EASY, CMD_HINT, CMD_LARGE, CMD_MINI, CMD_NEW_GAME,
+                        CMD_NORMAL, CMD_QUIT, CMD_SOUND_ON, CMD_UNDO, KEYS_EASY, KEYS_HINT,
+                        KEYS_LARGE, KEYS_MINI, KEYS_NEW_GAME, KEYS_NORMAL, KEYS_QUIT, KEYS_UNDO,
+                        LAYOUTS, PLAY_TIME, STUCK_TIME, cell_centre, seed_for, time_mask,
+                        whole_area)
+from harness import (DEFAULT_WAIT, SCREEN, Program, close_window, window_geometry,
                      window_name)
+from pixels import crop, scaled
+from score_file import DEFAULT_RECORD, option_words, records_of, score_file
 
-PLAY_SEED = facts.seed_for(facts.PLAY_TIME)
-CLEAR_SEED = facts.seed_for(facts.CLEAR_TIME)
+PLAY_SEED = seed_for(PLAY_TIME)
+CLEAR_SEED = seed_for(CLEAR_TIME)
 
 # "ﾃｽ名前で" in Shift_JIS, in a name field that held "nobody".
 NAME_BYTES = b"\xc3\xbd\x96\xbc\x91O\x82\xc5\0\0"
-
-KEYS_NEW_GAME = ("alt+f", "n")
-KEYS_UNDO = ("alt+f", "u")
-KEYS_HINT = ("alt+f", "h")
-KEYS_QUIT = ("alt+f", "q")
-KEYS_EASY = ("alt+o", "e")
-KEYS_NORMAL = ("alt+o", "n")
-KEYS_MINI = ("alt+o", "m")
-KEYS_LARGE = ("alt+o", "l")
 
 
 class Context:
@@ -34,14 +31,14 @@ class Context:
         self.work = work
         self.figures = {}
 
-    def start(self, faked_time=facts.PLAY_TIME, **kwargs):
+    def start(self, faked_time=PLAY_TIME, **kwargs):
         self.program = Program(self.display, self.tools.program, self.work, faked_time, **kwargs)
         return self.program
 
     def expected(self, name, layout="mini", difficulty="normal", seed=PLAY_SEED, moves="",
                  seconds=None):
-        return self.tools.render(os.path.join(self.work, name + ".png"), layout, difficulty,
-                                 seed, moves, seconds)
+        return self.tools.renderer.frame(os.path.join(self.work, name + ".png"), layout,
+                                         difficulty, seed, moves, seconds)
 
 
 def expect_frame(ctx, p, layout="mini", moves="", difficulty="normal", seed=PLAY_SEED):
@@ -61,7 +58,8 @@ def marks(p, after=0):
 
 def wait_audio(p, samples):
     """Waits until the audio device has played these samples in a row."""
-    wait_until(lambda: samples in p.audio_bytes(), "the sound's samples in the audio output")
+    wait_until(lambda: samples in p.audio_bytes(), "the sound's samples in the audio output",
+               DEFAULT_WAIT)
 
 
 def check_placement(p, layout):
@@ -102,14 +100,14 @@ def first_frame_shows_the_deal(ctx):
     ctx.figures["first frame (s)"] = p.wait_ready()
     check(p.wait_line(r"size (\d+) (\d+)").groups() == ("470", "186"), "mini client size")
     expect_frame(ctx, p)
-    check(p.score_bytes() == facts.score_file(), "default score file: %r" % p.score_bytes())
+    check(p.score_bytes() == score_file(), "default score file: %r" % p.score_bytes())
     check(window_name(p.window) == "Tovrinみに", "window title")
     # The clock runs: its digits come to show 3 seconds.
     three = crop(ctx.expected("three-seconds", seconds=3), LAYOUTS["mini"]["time_counter"],
                  os.path.join(ctx.work, "three-seconds-digits.png"))
     p.wait_pixels(three, LAYOUTS["mini"]["time_counter"], timeout=8)
     # The background tune reaches the audio device as it is.
-    tune = facts.wave_samples(ctx.tools.repository, "loop.wav")
+    tune = ctx.tools.wave_samples("loop.wav")
     wait_audio(p, tune[:4000])
 
 
@@ -118,8 +116,8 @@ def clicks_remove_a_pair_and_hint_and_undo_use_the_menu(ctx):
     p.wait_ready()
     pairs, _ = ctx.tools.hint_path("normal", PLAY_SEED)
     (c1, r1), (c2, r2) = pairs[0]
-    moves = "%d,%d %d,%d" % (c1, r1, c2, r2)
-    rows, left = ctx.tools.board("mini", "normal", PLAY_SEED, moves)
+    moves = moves_text(pairs[:1])
+    rows, left = ctx.tools.renderer.board("mini", "normal", PLAY_SEED, moves)
     check(left == 142, "the renderer agrees the pair is legal")
 
     # The first pick highlights, the second removes the pair: 142 left.
@@ -147,8 +145,9 @@ def clicks_remove_a_pair_and_hint_and_undo_use_the_menu(ctx):
 def new_game_and_quit_ask_first(ctx):
     p = ctx.start()
     p.wait_ready()
-    (c1, r1), (c2, r2) = ctx.tools.hint_path("normal", PLAY_SEED)[0][0]
-    moves = "%d,%d %d,%d" % (c1, r1, c2, r2)
+    pair = ctx.tools.hint_path("normal", PLAY_SEED)[0][0]
+    (c1, r1), (c2, r2) = pair
+    moves = moves_text([pair])
     p.click(*cell_centre("mini", c1, r1))
     p.click(*cell_centre("mini", c2, r2))
     expect_frame(ctx, p, moves=moves)
@@ -173,7 +172,7 @@ def new_game_and_quit_ask_first(ctx):
     mark = p.command(KEYS_QUIT, CMD_QUIT)
     answer_box(p, mark, "終了", ["Return"], "yes")
     check(p.wait_exit() == 0, "exit code 0 after Quit")
-    check(p.score_bytes() == facts.score_file(), "options unchanged: %r" % p.score_bytes())
+    check(p.score_bytes() == score_file(), "options unchanged: %r" % p.score_bytes())
 
 
 def options_set_the_marks_and_are_saved_at_quit(ctx):
@@ -196,8 +195,8 @@ def options_set_the_marks_and_are_saved_at_quit(ctx):
     mark = p.command(KEYS_QUIT, CMD_QUIT)
     answer_box(p, mark, "終了", ["Return"], "yes")
     check(p.wait_exit() == 0, "exit code 0")
-    check(facts.option_words(p.score_bytes()) == (CMD_EASY, CMD_SOUND_ON, CMD_MINI),
-          "saved options %s" % (facts.option_words(p.score_bytes()),))
+    check(option_words(p.score_bytes()) == (CMD_EASY, CMD_SOUND_ON, CMD_MINI),
+          "saved options %s" % (option_words(p.score_bytes()),))
 
 
 def layout_switch_resizes_and_centres_the_window(ctx):
@@ -222,7 +221,7 @@ def layout_switch_resizes_and_centres_the_window(ctx):
     mark = p.command(KEYS_QUIT, CMD_QUIT)
     answer_box(p, mark, "終了", ["Return"], "yes")
     p.wait_exit()
-    check(facts.option_words(p.score_bytes())[2] == CMD_LARGE, "large layout saved")
+    check(option_words(p.score_bytes())[2] == CMD_LARGE, "large layout saved")
 
 
 def closing_from_the_frame_asks_nothing_and_saves(ctx):
@@ -232,7 +231,7 @@ def closing_from_the_frame_asks_nothing_and_saves(ctx):
     close_window(ctx.tools.close_binary, p.window)
     check(p.wait_exit() == 0, "exit code 0")
     check(not any(l.startswith("messagebox") for l in p.lines()), "no question asked")
-    check(facts.option_words(p.score_bytes())[0] == CMD_EASY, "options saved")
+    check(option_words(p.score_bytes())[0] == CMD_EASY, "options saved")
 
 
 def play_pairs(p, pairs, with_hint):
@@ -246,8 +245,8 @@ def play_pairs(p, pairs, with_hint):
 def a_game_without_pairs_ends_in_a_box_even_without_sound(ctx):
     """No audio device: the game runs silent. The last pair removed, the
     game-over box comes from inside a paint, and later clicks are refused."""
-    seed = facts.seed_for(facts.STUCK_TIME)
-    p = ctx.start(facts.STUCK_TIME, score_file=facts.score_file(difficulty=CMD_EASY),
+    seed = seed_for(STUCK_TIME)
+    p = ctx.start(STUCK_TIME, score_file=score_file(difficulty=CMD_EASY),
                   audio_driver="no-such-driver")
     p.wait_ready()
     p.wait_line(r"sound silent .*")
@@ -259,7 +258,7 @@ def a_game_without_pairs_ends_in_a_box_even_without_sound(ctx):
     check(p.lines().count("clock stop") >= 1, "clock stopped")
     p.keys("Return", window=box)
     p.wait_line(r"answer ok Tovrinみに", mark)
-    moves = " ".join("%d,%d %d,%d" % (a + b) for a, b in pairs)
+    moves = moves_text(pairs)
     expect_frame(ctx, p, difficulty="easy", seed=seed, moves=moves)
     p.click(*cell_centre("mini", 0, 0))
     expect_frame(ctx, p, difficulty="easy", seed=seed, moves=moves)
@@ -270,14 +269,14 @@ def a_game_without_pairs_ends_in_a_box_even_without_sound(ctx):
 def a_cleared_game_enters_the_table(ctx):
     """An Easy game played to the end by the hint: the clear jingle, the name
     dialog, the file's new record and the table."""
-    p = ctx.start(facts.CLEAR_TIME, score_file=facts.score_file(difficulty=CMD_EASY))
+    p = ctx.start(CLEAR_TIME, score_file=score_file(difficulty=CMD_EASY))
     p.wait_ready()
     pairs, ending = ctx.tools.hint_path("easy", CLEAR_SEED)
     check(ending == "clear" and len(pairs) == 36, "the hint clears this deal")
     play_pairs(p, pairs, with_hint=True)
 
     dialog = p.wait_line(r"dialog (0x[0-9a-f]+) ハイスコア", timeout=15).group(1)
-    clear = facts.wave_samples(ctx.tools.repository, "clear.wav")
+    clear = ctx.tools.wave_samples("clear.wav")
     wait_audio(p, clear[:4000])
     # 1 + 1 + 2 + 2 + 2 bytes fit in nine; the last character does not.
     p.type_text("ﾃｽ名前です", dialog)
@@ -286,12 +285,12 @@ def a_cleared_game_enters_the_table(ctx):
     p.wait_line(r"dialog ok ﾃｽ名前です", dialog_mark)
     answer_box(p, dialog_mark, "ハイスコア", ["Return"], "ok")
 
-    records = facts.records_of(p.score_bytes())
+    records = records_of(p.score_bytes())
     seconds = int.from_bytes(records[0][:4], "little")
     check(0 < seconds < 300, "clear time %d" % seconds)
     check(records[0][4:] == NAME_BYTES, "name %r" % records[0][4:])
-    check(records[1:] == [facts.DEFAULT_RECORD] * 5, "the other records unchanged")
-    check(facts.option_words(p.score_bytes()) == (CMD_EASY, CMD_SOUND_ON, CMD_MINI),
+    check(records[1:] == [DEFAULT_RECORD] * 5, "the other records unchanged")
+    check(option_words(p.score_bytes()) == (CMD_EASY, CMD_SOUND_ON, CMD_MINI),
           "option words as read")
 
     # The same deal again (the clock stands still): the dialog offers the
@@ -304,11 +303,11 @@ def a_cleared_game_enters_the_table(ctx):
     p.keys("Return", window=dialog)
     p.wait_line(r"dialog ok ﾃｽ名前で", dialog_mark)
     answer_box(p, dialog_mark, "ハイスコア", ["Return"], "ok")
-    records = facts.records_of(p.score_bytes())
+    records = records_of(p.score_bytes())
     times = [int.from_bytes(r[:4], "little") for r in records[:2]]
     check([r[4:] for r in records[:2]] == [NAME_BYTES] * 2 and times[0] <= times[1],
           "both clears in the table, fastest first: %r" % records[:2])
-    check(records[2:] == [facts.DEFAULT_RECORD] * 4, "places 3 and Normal unchanged")
+    check(records[2:] == [DEFAULT_RECORD] * 4, "places 3 and Normal unchanged")
 
 
 def double_scale_shows_sharp_pixels_and_maps_clicks(ctx):

@@ -1,6 +1,6 @@
 """Driving tovrin-mini.exe under Wine on an Xvfb display: the display, the
 program with its report file, keys and clicks through xdotool, and
-screenshots compared with the headless renderer's frames.
+screenshots of the screen that hold still.
 
 Nothing here sleeps for a fixed time to let the program catch up: the tests
 wait for the lines the program writes to its report, and for screenshots
@@ -8,39 +8,26 @@ that agree with each other and with the expected frame, each with a
 deadline."""
 
 import os
-import re
 import subprocess
 import time
+
+from checks import Failure
+from reporting_program import ReportingProgram
+from score_file import FILE_NAME as SCORE_FILE_NAME
 
 SCREEN = (1280, 1024)
 DEADLINE = 20.0
 FAKETIME_LIBRARY = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
 
 
-class Failure(Exception):
-    pass
-
-
-def check(condition, what):
-    if not condition:
-        raise Failure(what)
-
-
-def wait_until(predicate, what, timeout=DEADLINE, step=0.05):
-    """Polls predicate until it gives something true, and returns that."""
-    end = time.monotonic() + timeout
-    while True:
-        value = predicate()
-        if value:
-            return value
-        if time.monotonic() > end:
-            raise Failure("timed out waiting for " + what)
-        time.sleep(step)
-
-
 def windows_path(path):
     """A path of this machine as the program sees it: Wine maps / to Z:."""
     return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+def score_file_path():
+    """Where the game keeps its score file in the run's Wine prefix."""
+    return os.path.join(os.environ["WINEPREFIX"], "drive_c", "windows", SCORE_FILE_NAME)
 
 
 # ---- The display ----------------------------------------------------------------
@@ -111,92 +98,25 @@ class Display:
 
 
 
-# ---- Frames -----------------------------------------------------------------------
-
-
-def png_pixels(path):
-    return subprocess.run(["convert", path, "-depth", "8", "rgb:-"], check=True,
-                          timeout=DEADLINE, stdout=subprocess.PIPE).stdout
-
-
-def differences(shown, expected, width, height, masks=()):
-    """How many pixels differ outside the masked rectangles (x, y, w, h),
-    and the first of them."""
-    count = 0
-    first = None
-    for y in range(height):
-        row = y * width * 3
-        if shown[row:row + width * 3] == expected[row:row + width * 3]:
-            continue
-        for x in range(width):
-            at = row + x * 3
-            if shown[at:at + 3] == expected[at:at + 3]:
-                continue
-            if any(mx <= x < mx + mw and my <= y < my + mh for mx, my, mw, mh in masks):
-                continue
-            count += 1
-            if first is None:
-                first = (x, y, tuple(shown[at:at + 3]), tuple(expected[at:at + 3]))
-    return count, first
-
-
 # ---- The program ------------------------------------------------------------------
 
 
-class Program:
+class Program(ReportingProgram):
     """tovrin-mini.exe started under Wine with a frozen wall clock and a
     report file; report lines are read as they arrive."""
 
     def __init__(self, display, exe, work, name, faked_time):
+        super().__init__(name, os.path.join(work, name + "-report.txt"), DEADLINE)
         self.display = display
-        self.name = name
-        self.report = os.path.join(work, name + "-report.txt")
-        if os.path.exists(self.report):
-            os.remove(self.report)
+        if os.path.exists(self.report_path):
+            os.remove(self.report_path)
         env = display.env()
-        env.update(TOVRIN_MINI_REPORT=windows_path(self.report), LD_PRELOAD=FAKETIME_LIBRARY,
-                   FAKETIME=faked_time, FAKETIME_DONT_FAKE_MONOTONIC="1", TZ="UTC")
+        env.update(TOVRIN_MINI_REPORT=windows_path(self.report_path),
+                   LD_PRELOAD=FAKETIME_LIBRARY, FAKETIME=faked_time,
+                   FAKETIME_DONT_FAKE_MONOTONIC="1", TZ="UTC")
         self.log = open(os.path.join(work, name + "-wine.log"), "w")
-        self.started = time.monotonic()
         self.process = subprocess.Popen(["wine", exe], env=env, stdout=self.log,
                                         stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL)
-
-    def lines(self):
-        try:
-            with open(self.report, encoding="utf-8") as report:
-                return report.read().splitlines()
-        except FileNotFoundError:
-            return []
-
-    def mark(self):
-        """A position in the report: later waits look at lines past it."""
-        return len(self.lines())
-
-    def find_line(self, pattern, after=0):
-        lines = self.lines()
-        for index in range(after, len(lines)):
-            match = re.fullmatch(pattern, lines[index])
-            if match:
-                return index, match
-        return None
-
-    def wait_line(self, pattern, after=0, timeout=DEADLINE):
-        """The first line past after that matches pattern, with its index."""
-        def found():
-            if self.process.poll() is not None and not self.find_line(pattern, after):
-                raise Failure("%s ended (exit %s) before a line '%s'" %
-                              (self.name, self.process.returncode, pattern))
-            return self.find_line(pattern, after)
-        return wait_until(found, "'%s' in the report of %s" % (pattern, self.name), timeout)
-
-    def last_before(self, pattern, before):
-        """The last line before position before that matches pattern."""
-        lines = self.lines()[:before]
-        for line in reversed(lines):
-            match = re.fullmatch(pattern, line)
-            if match:
-                return match
-        raise Failure("no line '%s' in the report of %s" % (pattern, self.name))
 
     def geometry(self, before):
         """The window rectangle, client size and client origin on screen as
@@ -206,12 +126,6 @@ class Program:
         client = tuple(map(int, self.last_before(r"client (\d+) (\d+)", before).groups()))
         offset = tuple(map(int, self.last_before(r"offset (-?\d+) (-?\d+)", before).groups()))
         return window, client, offset
-
-    def wait_exit(self, timeout=DEADLINE):
-        try:
-            return self.process.wait(timeout=timeout)
-        except subprocess.TimeoutExpired:
-            raise Failure("%s did not end" % self.name)
 
     def stop(self):
         if self.process.poll() is None:

@@ -13,9 +13,13 @@ import sys
 import tempfile
 import time
 
-from game_facts import Renderer
-from harness import Display, Failure
-from scenarios import SCENARIOS, Context
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path[:0] = [HERE, os.path.join(os.path.dirname(HERE), "common")]
+
+from checks import Failure  # noqa: E402
+from harness import Display  # noqa: E402
+from render_tool import RenderTool  # noqa: E402
+from scenarios import SCENARIOS, Context  # noqa: E402
 
 
 def main(argv):
@@ -32,7 +36,7 @@ def main(argv):
         return 2
 
     work = tempfile.mkdtemp(prefix="tovrin-win32-e2e.")
-    ctx = Context(Display(), os.path.abspath(exe), Renderer(render_tool, work), work)
+    ctx = Context(Display(), os.path.abspath(exe), RenderTool(render_tool), work)
     failed = 0
     started = time.monotonic()
     for scenario in SCENARIOS:

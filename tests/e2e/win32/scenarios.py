@@ -6,20 +6,20 @@ place, the score file."""
 import os
 import time
 
-from game_facts import (CLEAR_TIME, CMD_EASY, CMD_LARGE, CMD_NORMAL, CMD_SOUND_OFF, FAKED_EPOCH,
-                        FAKED_TIME, LAYOUTS, cell_centre, epoch, first_legal_pair,
-                        score_file_bytes, score_file_path)
-from harness import (DEADLINE, SCREEN, Failure, Program, check, differences, png_pixels,
-                     wait_until)
+from board import first_legal_pair, moves_text
+from checks import check
+from game_facts import (CLEAR_TIME, CMD_EASY, CMD_LARGE, CMD_NORMAL, CMD_SOUND_OFF,
+                        KEYS_EASY, KEYS_HIGH_SCORE, KEYS_LARGE, KEYS_NEW_GAME, KEYS_NORMAL,
+                        KEYS_QUIT, KEYS_SOUND_OFF, LAYOUTS, PLAY_TIME, cell_centre, epoch,
+                        seed_for, time_mask)
+from harness import DEADLINE, SCREEN, Program, score_file_path
+from pixels import wait_for_pixels
+from score_file import records_of, score_file
 
-# Menu commands by keyboard: Alt and the drop-down's mnemonic, then the item's.
-KEYS_NEW_GAME = ("alt+f", "n")
-KEYS_HIGH_SCORE = ("alt+f", "s")
-KEYS_QUIT = ("alt+f", "q")
-KEYS_EASY = ("alt+o", "e")
-KEYS_NORMAL = ("alt+o", "n")
-KEYS_SOUND_OFF = ("alt+o", "f")
-KEYS_LARGE = ("alt+o", "l")
+PLAY_SEED = seed_for(PLAY_TIME)
+# The least outer size of the window for each layout: the drawing, the menu
+# bar and the frame.
+WINDOW_SIZES = {"mini": (490, 235), "large": (700, 570)}
 # In a Yes/No box Enter presses the default button, Yes; "n" is No's mnemonic.
 ANSWER_YES = "Return"
 ANSWER_NO = "n"
@@ -34,21 +34,30 @@ class Context:
         self.work = work
         self.figures = {}
         self.programs = []
+        self.frames = 0
 
-    def start(self, name, faked_time=FAKED_TIME):
+    def start(self, name, faked_time=PLAY_TIME):
         program = Program(self.display, self.exe, self.work, name, faked_time)
         self.programs.append(program)
         return program
+
+    def expected(self, layout, difficulty, size, moves=""):
+        """The renderer's frame of the Normal or Easy deal of PLAY_TIME after
+        moves, at that client size, as a PNG in the work folder."""
+        self.frames += 1
+        out = os.path.join(self.work, "expected-%02d-%s-%s.png" %
+                           (self.frames, layout, difficulty))
+        return self.renderer.frame(out, layout, difficulty, PLAY_SEED, moves, size=size)
 
 
 # ---- Steps ------------------------------------------------------------------------
 
 
-def wait_first_frame(ctx, p, faked_time=FAKED_TIME):
+def wait_first_frame(ctx, p, faked_time=PLAY_TIME):
     """Waits for the first frame; checks the seed it was dealt from. A
     program that finds Wine's desktop process ending waits 10 s for a new
     one, hence the longer deadline (the Wine session keeps that process)."""
-    index, _ = p.wait_line(r"frame 1 \d+x\d+", timeout=2 * DEADLINE)
+    index, _ = p.wait_line_index(r"frame 1 \d+x\d+", timeout=2 * DEADLINE)
     seed = int(p.last_before(r"time (\d+)", index + 1).group(1))
     check(seed == epoch(faked_time), "the deal's time is %d, not the faked %d: the faked clock "
           "does not reach the program under Wine" % (seed, epoch(faked_time)))
@@ -59,11 +68,11 @@ def check_placement(p, layout, before):
     """The window is centred for the layout, and its client area holds the
     layout's drawing."""
     (x, y, width, height), client, _ = p.geometry(before)
-    min_width, min_height = LAYOUTS[layout]["min_client"]
+    min_width, min_height = LAYOUTS[layout]["client"]
     check(client[0] >= min_width and client[1] >= min_height,
           "%s client area %dx%d is smaller than %dx%d" % (layout, client[0], client[1],
                                                            min_width, min_height))
-    outer_width, outer_height = LAYOUTS[layout]["outer"]
+    outer_width, outer_height = WINDOW_SIZES[layout]
     check(width >= outer_width and height >= outer_height,
           "%s window %dx%d is smaller than %dx%d" % (layout, width, height, outer_width,
                                                      outer_height))
@@ -77,22 +86,9 @@ def expect_frame(ctx, p, layout, difficulty, moves=""):
     """The whole client area shows the renderer's frame for the deal after
     moves, the clock's digits aside."""
     _, client, offset = p.geometry(p.mark())
-    png = ctx.renderer.frame(layout, difficulty, FAKED_EPOCH, client, moves)
-    expected = png_pixels(png)
-    masks = [LAYOUTS[layout]["clock"]]
-    last = {}
-
-    def matches():
-        shown = ctx.display.steady_grab(offset[0], offset[1], client[0], client[1])
-        last["result"] = differences(shown, expected, client[0], client[1], masks)
-        return last["result"][0] == 0
-
-    try:
-        wait_until(matches, "the frame of %s" % os.path.basename(png))
-    except Failure:
-        count, first = last["result"]
-        raise Failure("%d pixels differ from %s; first at client %d,%d: shown %s, expected %s" %
-                      ((count, os.path.basename(png)) + first))
+    wait_for_pixels(lambda: ctx.display.steady_grab(offset[0], offset[1], client[0], client[1]),
+                    ctx.expected(layout, difficulty, client, moves), client, time_mask(layout),
+                    DEADLINE, step=0.05)
 
 
 def client_click(ctx, p, layout, col=None, row=None):
@@ -117,7 +113,7 @@ def menu_command(ctx, p, layout, keys, wait_for=None):
     mark = p.mark()
     ctx.display.keys(*keys)
     if wait_for:
-        return p.wait_line(wait_for, mark)
+        return p.wait_line_index(wait_for, mark)
     return None
 
 
@@ -147,8 +143,8 @@ def clear_board(ctx, p, layout, pairs):
 
 
 def read_score_file():
-    with open(score_file_path(), "rb") as score_file:
-        return score_file.read()
+    with open(score_file_path(), "rb") as stored:
+        return stored.read()
 
 
 # ---- Stories ----------------------------------------------------------------------
@@ -164,14 +160,15 @@ def first_start_and_play(ctx):
     first = wait_first_frame(ctx, p)
     ctx.figures["start to first frame, first start in the prefix"] = "%.2f s" % (time.monotonic() - p.started)
     check_placement(p, "mini", first)
-    check(read_score_file() == score_file_bytes(), "the new score file holds %s" %
+    check(read_score_file() == score_file(), "the new score file holds %s" %
           read_score_file().hex(" "))
     expect_frame(ctx, p, "mini", "normal")
 
-    (c1, r1), (c2, r2) = first_legal_pair(ctx.renderer.board("mini", "normal", FAKED_EPOCH)[0])
+    legal = first_legal_pair(ctx.renderer.board("mini", "normal", PLAY_SEED)[0])
+    (c1, r1), (c2, r2) = legal
     client_click(ctx, p, "mini", c1, r1)
     client_click(ctx, p, "mini", c2, r2)
-    pair = "%d,%d %d,%d" % (c1, r1, c2, r2)
+    pair = moves_text([legal])
     expect_frame(ctx, p, "mini", "normal", pair)  # the counter shows 142
 
     answer_box(ctx, p, "mini", KEYS_NEW_GAME, "新しいゲーム", ANSWER_NO, "no")
@@ -200,7 +197,7 @@ def first_start_and_play(ctx):
     check(p.wait_exit() == 0, "exit code %s after Quit" % p.process.returncode)
     p.wait_line("exit 0")
     saved = read_score_file()
-    check(saved == score_file_bytes(CMD_EASY, CMD_SOUND_OFF, CMD_LARGE),
+    check(saved == score_file(difficulty=CMD_EASY, sound=CMD_SOUND_OFF, layout=CMD_LARGE),
           "after Quit the score file holds %s" % saved.hex(" "))
 
 
@@ -208,8 +205,8 @@ def saved_options_and_closing(ctx):
     """Saved options (Easy, sound off, large) place the window and shape
     the deal; the high-score box opens and closes; closing from the frame
     asks nothing and still saves the options."""
-    with open(score_file_path(), "wb") as score_file:
-        score_file.write(score_file_bytes(CMD_EASY, CMD_SOUND_OFF, CMD_LARGE))
+    with open(score_file_path(), "wb") as out:
+        out.write(score_file(difficulty=CMD_EASY, sound=CMD_SOUND_OFF, layout=CMD_LARGE))
     p = ctx.start("saved-options")
     first = wait_first_frame(ctx, p)
     ctx.figures["start to first frame, second start"] = "%.2f s" % (time.monotonic() - p.started)
@@ -227,7 +224,7 @@ def saved_options_and_closing(ctx):
     check(p.wait_exit() == 0, "exit code %s after closing" % p.process.returncode)
     check(p.find_line(r"messagebox .*", mark) is None, "closing from the frame asked something")
     saved = read_score_file()
-    check(saved == score_file_bytes(CMD_NORMAL, CMD_SOUND_OFF, CMD_LARGE),
+    check(saved == score_file(difficulty=CMD_NORMAL, sound=CMD_SOUND_OFF, layout=CMD_LARGE),
           "after closing the score file holds %s" % saved.hex(" "))
 
 
@@ -237,12 +234,12 @@ def cleared_games_and_names(ctx):
     dialog offers the last name selected, so typing replaces it, and
     half-width katakana are stored as Shift_JIS; Cancel keeps the name
     confirmed before. The Normal lines and the option words stay."""
-    pairs, left = ctx.renderer.hint_path("mini", "easy", epoch(CLEAR_TIME))
+    pairs, left = ctx.renderer.hint_path("mini", "easy", seed_for(CLEAR_TIME))
     check(left == 0, "the Easy deal of %s no longer clears by hints (%d tiles stay): pick "
           "another CLEAR_TIME" % (CLEAR_TIME, left))
-    options = score_file_bytes(CMD_EASY)
-    with open(score_file_path(), "wb") as score_file:
-        score_file.write(options)
+    options = score_file(difficulty=CMD_EASY)
+    with open(score_file_path(), "wb") as out:
+        out.write(options)
     p = ctx.start("cleared", CLEAR_TIME)
     wait_first_frame(ctx, p, CLEAR_TIME)
 
@@ -266,7 +263,7 @@ def cleared_games_and_names(ctx):
         answer_box(ctx, p, "mini", KEYS_NEW_GAME, "新しいゲーム", ANSWER_YES, "yes")
 
     saved = read_score_file()
-    names = sorted(saved[2 + 14 * i + 4:2 + 14 * i + 14].split(b"\0")[0] for i in range(3))
+    names = sorted(record[4:].split(b"\0")[0] for record in records_of(saved)[:3])
     check(names == sorted([b"Tovrin-Mi", b"\xc3\xbd\xc4", b"\xc3\xbd\xc4"]),
           "the Easy lines hold the names %s" % names)
     check(saved[44:] == options[44:], "the Normal lines or the option words changed: %s" %

@@ -1,0 +1,32 @@
+"""The score file's bytes: a two-byte mark, six records (three places for
+Easy, then three for Normal) of a 32-bit time and a ten-byte Shift_JIS name,
+and the three option words, all little-endian."""
+
+import struct
+
+from game_facts import CMD_MINI, CMD_NORMAL, CMD_SOUND_ON
+
+FILE_NAME = "Dudazure2.hsc"
+
+
+def record(seconds, name):
+    return struct.pack("<I", seconds) + name
+
+
+DEFAULT_RECORD = record(9999, b"nobody\0\0\0\0")
+
+
+def score_file(records=None, difficulty=CMD_NORMAL, sound=CMD_SOUND_ON, layout=CMD_MINI):
+    """The file with these records (the defaults unless told) and options;
+    with neither given, the file as the game creates it."""
+    records = records or [DEFAULT_RECORD] * 6
+    return b"\x12\xf0" + b"".join(records) + struct.pack("<iii", difficulty, sound, layout)
+
+
+def option_words(contents):
+    """(difficulty, sound, layout) as command ids."""
+    return struct.unpack("<iii", contents[86:98])
+
+
+def records_of(contents):
+    return [contents[2 + 14 * i: 16 + 14 * i] for i in range(6)]
