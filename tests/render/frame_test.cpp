@@ -1,32 +1,103 @@
 // Composing frames from synthetic sheets whose every pixel tells where it
 // came from: background tiling, panel order and offsets, the edge rule of
-// the tiles, and frames with sheets missing.
-#include "tests/render/test_sheets.h"
+// the tiles, and frames with sheets missing. Then the committed sheets,
+// which must keep the mask convention and plain backgrounds (skipped when
+// they are not in the tree).
+#include "resources/embedded_resources.h"
+#include "resources/resource_ids.h"
+#include "tests/fake_desktop.h"
 #include "view/frame.h"
 #include "view/sprite_sheets.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace {
 
-std::unique_ptr<GameState> EmptyState(Layout layout) {
-    auto state = std::make_unique<GameState>();
-    state->cells.fill(EMPTY_CELL);
-    state->layout = layout;
-    return state;
+constexpr Layout LAYOUTS[] = {CMD_MINI, CMD_LARGE};
+
+// A colour unique to each position, never black or white.
+uint32_t PositionColour(int x, int y) {
+    return 0x800000u | (static_cast<uint32_t>(x) << 11) | static_cast<uint32_t>(y);
 }
 
-// Every cell holds a tile; codes run through all 72, highlighted included.
-std::unique_ptr<GameState> FullState(Layout layout) {
-    auto state = EmptyState(layout);
-    for (int col = 0; col < BOARD_COLUMNS; ++col) {
-        for (int row = 0; row < BOARD_ROWS; ++row) {
-            state->cells[CellIndex(col, row)] = (col + 18 * row) % 72;
+uint32_t PixelAt(const Surface& s, int x, int y) {
+    return s.pixels[y * s.width + x];
+}
+
+// Whether a pixel of a full tile cell lies outside the tile: the top-right
+// and bottom-left triangles (edge, edge - 1, ... 1 pixels) and the
+// bottom-right pixel.
+bool IsTileCorner(Layout layout, int x, int y) {
+    const LayoutGeometry& g = GeometryFor(layout);
+    const int w = g.fullTile.width;
+    const int h = g.fullTile.height;
+    const int edge = w - g.pitch.width;
+    const bool topRight = y < edge && x >= w - (edge - y);
+    const bool bottomLeft = h - 1 - y < edge && x < edge - (h - 1 - y);
+    return topRight || bottomLeft || (x == w - 1 && y == h - 1);
+}
+
+// Synthetic sheets of position colours in place of the four program-wide
+// ones, for the length of a test. The tile sheets keep the mask convention:
+// black in each cell's corners, the edge mask white there and black
+// elsewhere.
+struct SyntheticSheets {
+    SyntheticSheets() {
+        const struct {
+            Surface* sheet;
+            int width, height;
+            Layout layout;
+            bool tiles;
+        } sheets[] = {
+            {&panelSheetMini, 170, 143, CMD_MINI, false},
+            {&tileSheetMini, 180, 225, CMD_MINI, true},
+            {&panelSheetLarge, 380, 99, CMD_LARGE, false},
+            {&tileSheetLarge, 360, 450, CMD_LARGE, true},
+        };
+        for (const auto& s : sheets) {
+            DestroySurface(s.sheet);
+            CreateSurface(s.sheet, s.width, s.height);
+            const LayoutGeometry& g = GeometryFor(s.layout);
+            for (int y = 0; y < s.height; ++y) {
+                for (int x = 0; x < s.width; ++x) {
+                    const int mx = x - g.edgeMask.x, my = y - g.edgeMask.y;
+                    const bool mask = s.tiles && mx >= 0 && my >= 0 && mx < g.fullTile.width &&
+                                      my < g.fullTile.height;
+                    const bool corner = s.tiles && IsTileCorner(s.layout, x % g.fullTile.width,
+                                                                y % g.fullTile.height);
+                    s.sheet->pixels[y * s.width + x] = mask     ? (corner ? 0xFFFFFFu : 0u)
+                                                       : corner ? 0u
+                                                                : PositionColour(x, y);
+                }
+            }
         }
     }
-    state->tilesLeft = BOARD_CELLS;
+    ~SyntheticSheets() { ReleaseSpriteSheets(); }
+};
+
+// A frame buffer, black to begin with.
+struct TestSurface {
+    std::vector<uint32_t> pixels;
+    Surface surface;
+    TestSurface(int width, int height)
+        : pixels(static_cast<size_t>(width) * height), surface{pixels.data(), width, height} {}
+    TestSurface(const TestSurface&) = delete;
+    uint32_t at(int x, int y) const { return PixelAt(surface, x, y); }
+};
+
+// An empty board, or a full one whose codes run through all 72, highlighted
+// included.
+std::unique_ptr<GameState> State(Layout layout, bool full = false) {
+    auto state = std::make_unique<GameState>();
+    for (int i = 0; i < BOARD_CELLS; ++i) {
+        state->cells[i] = full ? static_cast<TileCode>(i % 72) : EMPTY_CELL;
+    }
+    state->tilesLeft = full ? BOARD_CELLS : 0;
+    state->layout = layout;
     return state;
 }
 
@@ -50,314 +121,253 @@ testing::AssertionResult AreaMatches(const Surface& frame, int x, int y, const S
     return testing::AssertionSuccess();
 }
 
-// What a tile drawn in full leaves at pixel (dx, dy) of its cell: its own
-// pixel on the tile, the background in the corners.
-uint32_t FullTilePixel(Layout layout, TileCode code, Point cell, int dx, int dy) {
+// What a tile drawn in full at `at` leaves at pixel (dx, dy) of its cell:
+// its own pixel on the tile, the background in the corners.
+uint32_t FullTilePixel(Layout layout, TileCode code, Point at, int dx, int dy) {
     if (IsTileCorner(layout, dx, dy)) {
-        return BackgroundAt(layout, cell.x + dx, cell.y + dy);
+        return BackgroundAt(layout, at.x + dx, at.y + dy);
     }
     const Region from = TileCellRegion(layout, code);
     return PixelAt(TileSheetFor(layout), from.x + dx, from.y + dy);
 }
 
-void ExpectCounter(const Surface& frame, Layout layout, Point first,
-                   std::initializer_list<int> digits) {
-    int x = first.x;
-    for (const int digit : digits) {
-        EXPECT_TRUE(
-            AreaMatches(frame, x, first.y, PanelSheetFor(layout), DigitRegion(layout, digit)))
-            << "digit " << digit << " at x = " << x;
-        x += GeometryFor(layout).digit.width;
-    }
+// Whether a frame holds background, panel and nothing else.
+bool IsBackgroundAndPanel(const TestSurface& frame, const GameState& state) {
+    TestSurface expected(frame.surface.width, frame.surface.height);
+    DrawBackground(expected.surface, state.layout, expected.surface.width, expected.surface.height);
+    DrawPanel(expected.surface, state, Point{0, 0});
+    return frame.pixels == expected.pixels;
 }
-
-constexpr Layout LAYOUTS[] = {CMD_MINI, CMD_LARGE};
 
 } // namespace
 
-// ---- Background --------------------------------------------------------------
+// ---- Background and panel ----------------------------------------------------
 
 TEST(FrameTest, BackgroundIsLaidFromTheBufferCornerWithoutTheOrigin) {
-    InstalledSheets sheets(SYNTHETIC_SHEETS);
+    SyntheticSheets sheets;
     for (const Layout layout : LAYOUTS) {
         TestSurface buffer(200, 150);
         // The panel and the board land far off the buffer.
-        ComposeFrame(*EmptyState(layout), buffer.surface, 200, 150, Point{1000, 1000});
-        for (int y = 0; y < 150; ++y) {
-            for (int x = 0; x < 200; ++x) {
-                ASSERT_EQ(buffer.at(x, y), BackgroundAt(layout, x, y))
-                    << layout << " at (" << x << ", " << y << ")";
-            }
+        ComposeFrame(*State(layout), buffer.surface, 200, 150, Point{1000, 1000});
+        for (int i = 0; i < 200 * 150; ++i) {
+            ASSERT_EQ(buffer.pixels[i], BackgroundAt(layout, i % 200, i / 200)) << layout << i;
         }
     }
-}
-
-TEST(FrameTest, BackgroundCopiesStartOnlyInsideTheFrame) {
-    InstalledSheets sheets(SYNTHETIC_SHEETS);
-    // Mini pattern 30 x 30: a 40-wide frame gets columns of copies at 0
-    // and 30, the second one running on to x = 59.
+    // Mini pattern 30 x 30: a 40-wide frame gets copies at 0 and 30, the
+    // second running on to x = 59; nothing starts past the frame.
     TestSurface buffer(100, 40);
     DrawBackground(buffer.surface, CMD_MINI, 40, 31);
-    EXPECT_EQ(buffer.at(59, 0), BackgroundAt(CMD_MINI, 59, 0));
+    EXPECT_EQ(buffer.at(59, 39), BackgroundAt(CMD_MINI, 59, 39));
     EXPECT_EQ(buffer.at(60, 0), 0u);
-    EXPECT_EQ(buffer.at(0, 39), BackgroundAt(CMD_MINI, 0, 39));
-
-    TestSurface untouched(100, 40);
-    DrawBackground(untouched.surface, CMD_LARGE, 0, 40);
-    DrawBackground(untouched.surface, CMD_LARGE, 100, 0);
-    EXPECT_EQ(untouched.at(0, 0), 0u);
-
-    // A frame larger than the buffer is cut off at the buffer's edge.
-    TestSurface small(50, 20);
-    DrawBackground(small.surface, CMD_LARGE, 5000, 5000);
-    EXPECT_EQ(small.at(49, 19), BackgroundAt(CMD_LARGE, 49, 19));
 }
 
-// ---- Panel -----------------------------------------------------------------
-
-TEST(FrameTest, PanelElementsAreCopiedToTheirPlacesPlusTheOrigin) {
-    InstalledSheets sheets(SYNTHETIC_SHEETS);
-    const Point origin{3, 2};
-    TestSurface mini(480, 200);
-    ComposeFrame(*EmptyState(CMD_MINI), mini.surface, 480, 200, origin);
-    const Surface& miniSheet = panelSheetMini;
-    // The title's last row, y = 135, lies under the dragons drawn after it.
-    EXPECT_TRUE(AreaMatches(mini.surface, 18, 17, miniSheet, {1, 1, 44, 120}));
-    EXPECT_TRUE(AreaMatches(mini.surface, 13, 137, miniSheet, {46, 61, 59, 46}));
-    EXPECT_TRUE(AreaMatches(mini.surface, 403, 17, miniSheet, {46, 1, 68, 59}));
-    EXPECT_TRUE(AreaMatches(mini.surface, 403, 82, miniSheet, {115, 1, 50, 20}));
-    EXPECT_TRUE(AreaMatches(mini.surface, 403, 137, miniSheet, {115, 24, 40, 20}));
-
-    TestSurface large(660, 520);
-    ComposeFrame(*EmptyState(CMD_LARGE), large.surface, 660, 520, origin);
-    const Surface& largeSheet = panelSheetLarge;
-    EXPECT_TRUE(AreaMatches(large.surface, 213, 22, largeSheet, {1, 42, 48, 56}));
-    EXPECT_TRUE(AreaMatches(large.surface, 413, 22, largeSheet, {50, 42, 55, 56}));
-    EXPECT_TRUE(AreaMatches(large.surface, 83, 462, largeSheet, {106, 42, 112, 44}));
-    EXPECT_TRUE(AreaMatches(large.surface, 383, 462, largeSheet, {220, 42, 90, 42}));
-}
-
-TEST(FrameTest, CountersShowEveryDigitWithLeadingZeros) {
-    struct Case {
+TEST(FrameTest, PanelElementsAndCountersGoToTheirPlacesPlusTheOrigin) {
+    SyntheticSheets sheets;
+    const struct {
+        Layout layout;
+        Point at;
+        Region from;
+    } elements[] = {
+        // The title's last row, y = 135, lies under the dragons drawn after it.
+        {CMD_MINI, {15, 15}, {1, 1, 44, 120}},      {CMD_MINI, {10, 135}, {46, 61, 59, 46}},
+        {CMD_MINI, {400, 15}, {46, 1, 68, 59}},     {CMD_MINI, {400, 80}, {115, 1, 50, 20}},
+        {CMD_MINI, {400, 135}, {115, 24, 40, 20}},  {CMD_LARGE, {210, 20}, {1, 42, 48, 56}},
+        {CMD_LARGE, {410, 20}, {50, 42, 55, 56}},   {CMD_LARGE, {80, 460}, {106, 42, 112, 44}},
+        {CMD_LARGE, {380, 460}, {220, 42, 90, 42}},
+    };
+    // Every digit, leading zeros included.
+    const struct {
         int tilesLeft;
         uint32_t seconds;
-        std::initializer_list<int> tileDigits;
-        std::initializer_list<int> timeDigits;
-    };
-    const Case cases[] = {
+        int tileDigits[3];
+        int timeDigits[4];
+    } counters[] = {
         {72, 5, {0, 7, 2}, {0, 0, 0, 5}},
         {144, 9999, {1, 4, 4}, {9, 9, 9, 9}},
         {0, 0, {0, 0, 0}, {0, 0, 0, 0}},
-        {108, 1370, {1, 0, 8}, {1, 3, 7, 0}},
     };
-    for (const SheetSource source : {SYNTHETIC_SHEETS, REAL_SHEETS}) {
-        InstalledSheets sheets(source);
-        if (!sheets.loaded()) {
-            continue; // the committed art is not in the tree
-        }
-        for (const Case& c : cases) {
-            for (const Layout layout : LAYOUTS) {
-                auto state = EmptyState(layout);
-                state->tilesLeft = c.tilesLeft;
-                state->elapsedSeconds = c.seconds;
-                TestSurface buffer(660, 520);
-                ComposeFrame(*state, buffer.surface, 660, 520, Point{0, 0});
-                SCOPED_TRACE(testing::Message()
-                             << "source " << source << ", layout " << layout << ", tiles "
-                             << c.tilesLeft << ", seconds " << c.seconds);
-                const bool mini = layout == CMD_MINI;
-                ExpectCounter(buffer.surface, layout, mini ? Point{425, 105} : Point{200, 460},
-                              c.tileDigits);
-                ExpectCounter(buffer.surface, layout, mini ? Point{410, 160} : Point{480, 460},
-                              c.timeDigits);
+    const Point o{3, 2};
+    for (const auto& c : counters) {
+        for (const Layout layout : LAYOUTS) {
+            SCOPED_TRACE(testing::Message() << "layout " << layout << ", tiles " << c.tilesLeft
+                                            << ", seconds " << c.seconds);
+            auto state = State(layout);
+            state->tilesLeft = c.tilesLeft;
+            state->elapsedSeconds = c.seconds;
+            TestSurface buffer(660, 520);
+            ComposeFrame(*state, buffer.surface, 660, 520, o);
+            const Surface& sheet = PanelSheetFor(layout);
+            for (const auto& e : elements) {
+                EXPECT_TRUE(e.layout != layout ||
+                            AreaMatches(buffer.surface, e.at.x + o.x, e.at.y + o.y, sheet, e.from));
             }
+            const auto expectDigits = [&](Point first, const int* digits, int count) {
+                for (int i = 0; i < count; ++i) {
+                    const int x = first.x + o.x + i * GeometryFor(layout).digit.width;
+                    EXPECT_TRUE(AreaMatches(buffer.surface, x, first.y + o.y, sheet,
+                                            DigitRegion(layout, digits[i])))
+                        << "digit " << i;
+                }
+            };
+            const bool mini = layout == CMD_MINI;
+            expectDigits(mini ? Point{425, 105} : Point{200, 460}, c.tileDigits, 3);
+            expectDigits(mini ? Point{410, 160} : Point{480, 460}, c.timeDigits, 4);
         }
     }
 }
 
 // ---- Tiles -----------------------------------------------------------------
 
-TEST(FrameTest, ALoneTileIsDrawnInFullAndTheCornersShowTheBackground) {
-    InstalledSheets sheets(SYNTHETIC_SHEETS);
-    for (const Layout layout : LAYOUTS) {
-        auto state = EmptyState(layout);
-        state->cells[CellIndex(4, 2)] = 40;
-        const Point origin{2, 3};
-        TestSurface buffer(700, 520);
-        ComposeFrame(*state, buffer.surface, 700, 520, origin);
-        const Point cell = CellPosition(layout, 4, 2);
-        const Point at{cell.x + origin.x, cell.y + origin.y};
-        const Size size = GeometryFor(layout).fullTile;
-        for (int dy = 0; dy < size.height; ++dy) {
-            for (int dx = 0; dx < size.width; ++dx) {
-                EXPECT_EQ(buffer.at(at.x + dx, at.y + dy), FullTilePixel(layout, 40, at, dx, dy))
-                    << layout << " at (" << dx << ", " << dy << ")";
-            }
-        }
-    }
-}
-
 // Tiles at (0, 0), (1, 0) and (0, 1) with (1, 1) empty: (0, 0) shows its
 // sides only when the rule calls it open, and they would show through the
-// top-right triangle of (0, 1), over the empty diagonal cell.
-bool LowerRightCornerShowsSides(Layout layout, TileCode right, TileCode below) {
-    auto state = EmptyState(layout);
-    state->cells[CellIndex(0, 0)] = 3;
-    state->cells[CellIndex(1, 0)] = right;
-    state->cells[CellIndex(0, 1)] = below;
-    TestSurface buffer(700, 520);
-    ComposeFrame(*state, buffer.surface, 700, 520, Point{0, 0});
-    const LayoutGeometry& g = GeometryFor(layout);
-    const Point origin = g.boardOrigin;
-    EXPECT_TRUE(AreaMatches(buffer.surface, origin.x, origin.y, TileSheetFor(layout),
-                            TileFaceRegion(layout, 3)));
-    // The pixel just right of the face on the first row of (0, 1), inside
-    // its top-right triangle.
-    const int x = origin.x + g.pitch.width;
-    const int y = origin.y + g.pitch.height;
-    const uint32_t seen = buffer.at(x, y);
-    if (seen == BackgroundAt(layout, x, y)) {
-        return false;
-    }
-    EXPECT_EQ(seen, FullTilePixel(layout, 3, origin, g.pitch.width, g.pitch.height));
-    return true;
-}
-
-TEST(FrameTest, PresentRightAndLowerNeighboursGiveAFaceOnlyTileEvenWithAnEmptyDiagonal) {
-    InstalledSheets sheets(SYNTHETIC_SHEETS);
+// top-right triangle of (0, 1), over the empty diagonal cell. A tile alone
+// shows all of itself, and the background in its corners.
+TEST(FrameTest, TilesShowTheirSidesOnlyWhereTheRightOrLowerNeighbourIsMissing) {
+    SyntheticSheets sheets;
+    const struct {
+        TileCode right, below;
+        bool sides;
+    } cases[] = {
+        {5, 6, false},
+        {5 + HIGHLIGHT_OFFSET, 6, false}, // a highlighted neighbour is present too
+        {5, 6 + HIGHLIGHT_OFFSET, false},
+        {EMPTY_CELL, 6, true}, // only an empty cell opens a side
+        {5, EMPTY_CELL, true},
+        {EMPTY_CELL, EMPTY_CELL, true},
+    };
     for (const Layout layout : LAYOUTS) {
-        SCOPED_TRACE(layout);
-        EXPECT_FALSE(LowerRightCornerShowsSides(layout, 5, 6));
-        // A highlighted neighbour is present too.
-        EXPECT_FALSE(LowerRightCornerShowsSides(layout, 5 + HIGHLIGHT_OFFSET, 6));
-        EXPECT_FALSE(LowerRightCornerShowsSides(layout, 5, 6 + HIGHLIGHT_OFFSET));
-        // Only an empty cell opens a side.
-        EXPECT_TRUE(LowerRightCornerShowsSides(layout, EMPTY_CELL, 6));
-        EXPECT_TRUE(LowerRightCornerShowsSides(layout, 5, EMPTY_CELL));
+        const LayoutGeometry& g = GeometryFor(layout);
+        const Point at{g.boardOrigin.x + 2, g.boardOrigin.y + 3}; // origin (2, 3)
+        for (const auto& c : cases) {
+            SCOPED_TRACE(testing::Message() << layout << ": " << c.right << ", " << c.below);
+            auto state = State(layout);
+            state->cells[CellIndex(0, 0)] = 3;
+            state->cells[CellIndex(1, 0)] = c.right;
+            state->cells[CellIndex(0, 1)] = c.below;
+            TestSurface buffer(700, 520);
+            ComposeFrame(*state, buffer.surface, 700, 520, Point{2, 3});
+            const bool alone = c.right == EMPTY_CELL && c.below == EMPTY_CELL;
+            // Alone, every pixel of the cell; else the face and the pixel just
+            // right of it on the first row of (0, 1).
+            for (int dy = 0; dy < g.fullTile.height; ++dy) {
+                for (int dx = 0; dx < g.fullTile.width; ++dx) {
+                    const bool face = dx < g.pitch.width && dy < g.pitch.height;
+                    const bool probe = dx == g.pitch.width && dy == g.pitch.height;
+                    if (alone || face || probe) {
+                        EXPECT_EQ(buffer.at(at.x + dx, at.y + dy),
+                                  c.sides || face ? FullTilePixel(layout, 3, at, dx, dy)
+                                                  : BackgroundAt(layout, at.x + dx, at.y + dy))
+                            << "at (" << dx << ", " << dy << ")";
+                    }
+                }
+            }
+        }
     }
 }
 
+// Column 17 and row 7 have no neighbour on one side, so they always show
+// it; later tiles cover the sides of earlier ones, so every face shows.
 TEST(FrameTest, FullBoardShowsFacesInsideAndSidesOnTheLastColumnAndRow) {
-    InstalledSheets sheets(SYNTHETIC_SHEETS);
+    SyntheticSheets sheets;
     for (const Layout layout : LAYOUTS) {
-        SCOPED_TRACE(layout);
-        auto state = FullState(layout);
+        auto state = State(layout, true);
         TestSurface buffer(700, 520);
         ComposeFrame(*state, buffer.surface, 700, 520, Point{0, 0});
-        const LayoutGeometry& g = GeometryFor(layout);
-        // Every face, since later tiles cover the sides of earlier ones.
+        const Size pitch = GeometryFor(layout).pitch;
         for (int col = 0; col < BOARD_COLUMNS; ++col) {
             for (int row = 0; row < BOARD_ROWS; ++row) {
+                SCOPED_TRACE(testing::Message() << layout << ", cell " << col << ", " << row);
+                const TileCode code = state->cells[CellIndex(col, row)];
                 const Point at = CellPosition(layout, col, row);
                 EXPECT_TRUE(AreaMatches(buffer.surface, at.x, at.y, TileSheetFor(layout),
-                                        TileFaceRegion(layout, state->cells[CellIndex(col, row)])))
-                    << "cell " << col << ", " << row;
-            }
-        }
-        // The right sides of column 17, down to where the next row begins.
-        // Below row 0 the top-right triangle shows the tile above, not the
-        // background, so those rows are left out.
-        const int edge = g.fullTile.width - g.pitch.width;
-        for (int row = 0; row < BOARD_ROWS; ++row) {
-            const TileCode code = state->cells[CellIndex(17, row)];
-            const Point at = CellPosition(layout, 17, row);
-            for (int dy = row == 0 ? 0 : edge; dy < g.pitch.height; ++dy) {
-                for (int dx = g.pitch.width; dx < g.fullTile.width; ++dx) {
-                    ASSERT_EQ(buffer.at(at.x + dx, at.y + dy),
-                              FullTilePixel(layout, code, at, dx, dy))
-                        << "row " << row << " at (" << dx << ", " << dy << ")";
+                                        TileFaceRegion(layout, code)));
+                // A pixel of the right side, and one of the lower side.
+                if (col == BOARD_COLUMNS - 1) {
+                    EXPECT_EQ(buffer.at(at.x + pitch.width, at.y + pitch.height - 1),
+                              FullTilePixel(layout, code, at, pitch.width, pitch.height - 1));
                 }
-            }
-        }
-        // The lower sides of row 7, up to where the next column begins; the
-        // bottom-left triangle shows the tile to the left after column 0.
-        for (int col = 0; col < BOARD_COLUMNS; ++col) {
-            const TileCode code = state->cells[CellIndex(col, 7)];
-            const Point at = CellPosition(layout, col, 7);
-            for (int dy = g.pitch.height; dy < g.fullTile.height; ++dy) {
-                for (int dx = col == 0 ? 0 : edge; dx < g.pitch.width; ++dx) {
-                    ASSERT_EQ(buffer.at(at.x + dx, at.y + dy),
-                              FullTilePixel(layout, code, at, dx, dy))
-                        << "column " << col << " at (" << dx << ", " << dy << ")";
+                if (row == BOARD_ROWS - 1) {
+                    EXPECT_EQ(buffer.at(at.x + pitch.width - 1, at.y + pitch.height),
+                              FullTilePixel(layout, code, at, pitch.width - 1, pitch.height));
                 }
             }
         }
     }
 }
 
-// ---- Whole frames ----------------------------------------------------------
-
-bool SameFrame(const TestSurface& a, const TestSurface& b) {
-    for (int i = 0; i < a.surface.width * a.surface.height; ++i) {
-        if (a.surface.pixels[i] != b.surface.pixels[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
-TEST(FrameTest, AnEmptyBoardDrawsBackgroundAndPanelOnly) {
-    InstalledSheets sheets(SYNTHETIC_SHEETS);
+// An empty board, or a missing tile sheet, leaves background and panel
+// only; a missing panel sheet leaves the tiles; without sheets nothing is
+// drawn, and nothing breaks.
+TEST(FrameTest, EmptyBoardsAndMissingSheetsLeaveTheirPartsUndrawn) {
     for (const Layout layout : LAYOUTS) {
-        auto state = EmptyState(layout);
-        state->tilesLeft = 0;
-        state->elapsedSeconds = 321;
-        TestSurface composed(648, 504);
-        ComposeFrame(*state, composed.surface, 648, 504, Point{0, 0});
-        TestSurface expected(648, 504);
-        DrawBackground(expected.surface, layout, 648, 504);
-        DrawPanel(expected.surface, *state, Point{0, 0});
-        EXPECT_TRUE(SameFrame(composed, expected)) << layout;
-        const Point corner = GeometryFor(layout).boardOrigin;
-        EXPECT_EQ(composed.at(corner.x, corner.y), BackgroundAt(layout, corner.x, corner.y));
-    }
-}
-
-TEST(FrameTest, MissingSheetsLeaveTheirPartsUndrawn) {
-    for (const Layout layout : LAYOUTS) {
-        auto state = FullState(layout);
+        SCOPED_TRACE(layout);
+        auto full = State(layout, true);
         const Point cell = CellPosition(layout, 5, 5);
-        {
-            InstalledSheets sheets(SYNTHETIC_SHEETS);
-            DestroySurface(layout == CMD_MINI ? &tileSheetMini : &tileSheetLarge);
-            TestSurface composed(648, 504);
-            ComposeFrame(*state, composed.surface, 648, 504, Point{0, 0});
-            TestSurface expected(648, 504);
-            DrawBackground(expected.surface, layout, 648, 504);
-            DrawPanel(expected.surface, *state, Point{0, 0});
-            EXPECT_TRUE(SameFrame(composed, expected)) << layout;
-        }
-        {
-            InstalledSheets sheets(SYNTHETIC_SHEETS);
-            DestroySurface(layout == CMD_MINI ? &panelSheetMini : &panelSheetLarge);
-            TestSurface composed(648, 504);
-            ComposeFrame(*state, composed.surface, 648, 504, Point{0, 0});
-            EXPECT_EQ(composed.at(0, 0), 0u) << layout;
-            EXPECT_TRUE(AreaMatches(composed.surface, cell.x, cell.y, TileSheetFor(layout),
-                                    TileFaceRegion(layout, state->cells[CellIndex(5, 5)])));
-        }
-        {
-            InstalledSheets none(SYNTHETIC_SHEETS);
-            ReleaseSpriteSheets();
-            TestSurface composed(648, 504);
-            ComposeFrame(*state, composed.surface, 648, 504, Point{0, 0});
-            EXPECT_EQ(composed.at(cell.x, cell.y), 0u) << layout;
-        }
+        SyntheticSheets sheets;
+        TestSurface frame(648, 504);
+        ComposeFrame(*State(layout), frame.surface, 648, 504, Point{0, 0});
+        EXPECT_TRUE(IsBackgroundAndPanel(frame, *State(layout)));
+        Surface& tileSheet = layout == CMD_MINI ? tileSheetMini : tileSheetLarge;
+        const Surface tiles = tileSheet;
+        tileSheet = Surface{nullptr, 0, 0}; // missing for a moment
+        ComposeFrame(*full, frame.surface, 648, 504, Point{0, 0});
+        EXPECT_TRUE(IsBackgroundAndPanel(frame, *full));
+        tileSheet = tiles;
+        DestroySurface(layout == CMD_MINI ? &panelSheetMini : &panelSheetLarge);
+        TestSurface noPanel(648, 504);
+        ComposeFrame(*full, noPanel.surface, 648, 504, Point{0, 0});
+        EXPECT_EQ(noPanel.at(0, 0), 0u);
+        EXPECT_TRUE(AreaMatches(noPanel.surface, cell.x, cell.y, tiles,
+                                TileFaceRegion(layout, full->cells[CellIndex(5, 5)])));
+        ReleaseSpriteSheets();
+        TestSurface nothing(648, 504);
+        ComposeFrame(*full, nothing.surface, 648, 504, Point{0, 0});
+        EXPECT_EQ(nothing.pixels, std::vector<uint32_t>(648 * 504, 0));
     }
 }
 
-TEST(FrameTest, BuffersSmallerThanTheLayoutAreCutOff) {
-    InstalledSheets sheets(SYNTHETIC_SHEETS);
-    for (const Layout layout : LAYOUTS) {
-        auto state = FullState(layout);
-        state->elapsedSeconds = 9999;
-        // Nothing may be written outside the buffers (the sanitizer build
-        // watches).
-        TestSurface tiny(90, 100);
-        ComposeFrame(*state, tiny.surface, 470, 186, Point{0, 0});
-        EXPECT_EQ(tiny.at(0, 0), BackgroundAt(layout, 0, 0));
-        ComposeFrame(*state, tiny.surface, 470, 186, Point{-300, -200});
-        Surface none{nullptr, 0, 0};
-        ComposeFrame(*state, none, 470, 186, Point{0, 0});
+// ---- The committed art -------------------------------------------------------
+
+// The committed sheets load without a word. Their backgrounds are plain:
+// white in mini, teal in large. The edge mask is white exactly in the
+// corners, where every tile cell is black, so that mask and overlay leave
+// the background there.
+TEST(FrameArtTest, CommittedSheetsLoadWithPlainBackgroundsAndBlackCornersUnderTheMask) {
+    if (FindEmbeddedResource(IDB_TILES_LARGE).IsEmpty()) {
+        GTEST_SKIP() << "the sprite sheets are not in the tree";
     }
+    ResetFakeDesktop();
+    for (const int id : {IDB_PANEL_MINI, IDB_TILES_MINI, IDB_PANEL_LARGE, IDB_TILES_LARGE}) {
+        const ResourceData data = FindEmbeddedResource(id);
+        fakeDesktop.resources[id].assign(data.bytes, data.bytes + data.size);
+    }
+    testing::internal::CaptureStderr();
+    LoadSpriteSheets();
+    LoadSpriteSheets(); // loading again replaces the sheets without a leak
+    ASSERT_EQ(testing::internal::GetCapturedStderr(), "");
+    for (const Layout layout : LAYOUTS) {
+        const Region bg = BackgroundRegion(layout);
+        for (int i = 0; i < bg.width * bg.height; ++i) {
+            ASSERT_EQ(BackgroundAt(layout, i % bg.width, i / bg.width),
+                      layout == CMD_MINI ? 0xFFFFFFu : 0x008080u)
+                << layout << " at " << i;
+        }
+        const Surface& sheet = TileSheetFor(layout);
+        const Region mask = EdgeMaskRegion(layout);
+        for (int dy = 0; dy < mask.height; ++dy) {
+            for (int dx = 0; dx < mask.width; ++dx) {
+                const bool corner = IsTileCorner(layout, dx, dy);
+                ASSERT_EQ(PixelAt(sheet, mask.x + dx, mask.y + dy), corner ? 0xFFFFFFu : 0u)
+                    << "mask of layout " << layout << " at (" << dx << ", " << dy << ")";
+                for (TileCode code = 0; corner && code < 2 * FACE_COUNT; ++code) {
+                    const Region cell = TileCellRegion(layout, code);
+                    ASSERT_EQ(PixelAt(sheet, cell.x + dx, cell.y + dy), 0u)
+                        << "code " << code << " of layout " << layout << " at (" << dx << ", " << dy
+                        << ")";
+                }
+            }
+        }
+    }
+    ReleaseSpriteSheets();
+    ResetFakeDesktop();
 }
