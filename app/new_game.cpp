@@ -12,7 +12,7 @@ void StartNewGame(GameState& state) {
     scoreCheckArmed = 1;
 }
 
-bool MakeBackBuffer(GameState& state, WindowHandle window) {
+bool MakeBackBuffer(const GameState& state, WindowHandle window) {
     int width = 0;
     int height = 0;
     DesktopClientSize(window, &width, &height);

@@ -12,4 +12,4 @@ void StartNewGame(GameState& state);
 void RebuildBackBuffer(GameState& state, WindowHandle window);
 
 // Makes the back buffer again without dealing; false when it cannot be made.
-bool MakeBackBuffer(GameState& state, WindowHandle window);
+bool MakeBackBuffer(const GameState& state, WindowHandle window);

@@ -8,7 +8,9 @@ FakeDesktop fakeDesktop;
 
 namespace {
 
-void Log(std::string line) { fakeDesktop.calls.push_back(std::move(line)); }
+void Log(std::string line) {
+    fakeDesktop.calls.push_back(std::move(line));
+}
 
 void RunModal() {
     if (fakeDesktop.duringModal) {
@@ -19,7 +21,9 @@ void RunModal() {
 
 } // namespace
 
-void ResetFakeDesktop() { fakeDesktop = FakeDesktop{}; }
+void ResetFakeDesktop() {
+    fakeDesktop = FakeDesktop{};
+}
 
 int CountCalls(const std::string& prefix) {
     int count = 0;
@@ -55,13 +59,21 @@ void DesktopPlaceWindow(WindowHandle, const WindowPlacement& p) {
         std::to_string(p.width) + " " + std::to_string(p.height));
 }
 
-void DesktopPostQuit(int exitCode) { Log("PostQuit " + std::to_string(exitCode)); }
+void DesktopPostQuit(int exitCode) {
+    Log("PostQuit " + std::to_string(exitCode));
+}
 
-void DesktopStartClock(WindowHandle) { Log("StartClock"); }
+void DesktopStartClock(WindowHandle) {
+    Log("StartClock");
+}
 
-void DesktopStopClock(WindowHandle) { Log("StopClock"); }
+void DesktopStopClock(WindowHandle) {
+    Log("StopClock");
+}
 
-int64_t DesktopCurrentTime() { return fakeDesktop.currentTime; }
+int64_t DesktopCurrentTime() {
+    return fakeDesktop.currentTime;
+}
 
 void DesktopSetMenuCheck(WindowHandle, int commandId, bool checked) {
     Log("MenuCheck " + std::to_string(commandId) + (checked ? " on" : " off"));
@@ -91,13 +103,21 @@ bool DesktopNameEntryDialog(WindowHandle, const char* initialName, char* typed, 
     return true;
 }
 
-void DesktopStopSound() { Log("StopSound"); }
+void DesktopStopSound() {
+    Log("StopSound");
+}
 
-void DesktopPlayLoop(ResourceData wave) { Log("PlayLoop " + std::to_string(wave.size)); }
+void DesktopPlayLoop(ResourceData wave) {
+    Log("PlayLoop " + std::to_string(wave.size));
+}
 
-void DesktopPlayOnce(ResourceData wave) { Log("PlayOnce " + std::to_string(wave.size)); }
+void DesktopPlayOnce(ResourceData wave) {
+    Log("PlayOnce " + std::to_string(wave.size));
+}
 
-void DesktopWait(int milliseconds) { Log("Wait " + std::to_string(milliseconds)); }
+void DesktopWait(int milliseconds) {
+    Log("Wait " + std::to_string(milliseconds));
+}
 
 ResourceData DesktopLoadResource(int resourceId) {
     const auto found = fakeDesktop.resources.find(resourceId);
@@ -116,8 +136,6 @@ int DesktopScoreDirectory(char* buffer, int bufferSize) {
     return length;
 }
 
-void DesktopPresentFrame(WindowHandle, const Surface& frame, int width, int height) {
+void DesktopPresentFrame(WindowHandle, const Surface&, int width, int height) {
     Log("Present " + std::to_string(width) + "x" + std::to_string(height));
-    fakeDesktop.presentedFrame.assign(frame.pixels, frame.pixels + (frame.pixels ? frame.width * frame.height : 0));
-    fakeDesktop.presentedWidth = frame.width;
 }

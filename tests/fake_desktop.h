@@ -32,10 +32,6 @@ struct FakeDesktop {
     std::function<void()> duringModal;
 
     std::map<int, std::vector<unsigned char>> resources;
-
-    // The last frame presented, as the window would show it.
-    std::vector<uint32_t> presentedFrame;
-    int presentedWidth = 0;
 };
 
 extern FakeDesktop fakeDesktop;

@@ -31,36 +31,37 @@ FileHandle OpenExclusiveFile(const char* path, FileDisposition disposition) {
     return fd;
 }
 
-size_t ReadFileBytes(FileHandle file, void* buffer, size_t size) {
+namespace {
+
+// Repeats a read or write until size bytes have moved, the file ends or an
+// error other than an interrupted call stops it; returns the bytes moved.
+template <typename Step> size_t MoveAll(size_t size, Step step) {
     size_t done = 0;
     while (done < size) {
-        const ssize_t got = read(static_cast<int>(file), static_cast<char*>(buffer) + done,
-                                 size - done);
-        if (got < 0 && errno == EINTR) {
+        const ssize_t moved = step(done);
+        if (moved < 0 && errno == EINTR) {
             continue;
         }
-        if (got <= 0) {
+        if (moved <= 0) {
             break;
         }
-        done += static_cast<size_t>(got);
+        done += static_cast<size_t>(moved);
     }
     return done;
 }
 
+} // namespace
+
+size_t ReadFileBytes(FileHandle file, void* buffer, size_t size) {
+    return MoveAll(size, [&](size_t done) {
+        return read(static_cast<int>(file), static_cast<char*>(buffer) + done, size - done);
+    });
+}
+
 size_t WriteFileBytes(FileHandle file, const void* buffer, size_t size) {
-    size_t done = 0;
-    while (done < size) {
-        const ssize_t put = write(static_cast<int>(file),
-                                  static_cast<const char*>(buffer) + done, size - done);
-        if (put < 0 && errno == EINTR) {
-            continue;
-        }
-        if (put <= 0) {
-            break;
-        }
-        done += static_cast<size_t>(put);
-    }
-    return done;
+    return MoveAll(size, [&](size_t done) {
+        return write(static_cast<int>(file), static_cast<const char*>(buffer) + done, size - done);
+    });
 }
 
 void CloseFile(FileHandle file) {
