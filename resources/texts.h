@@ -3,6 +3,7 @@
 // boundary; nothing inside the game handles another encoding.
 #pragma once
 
+#include "version.h"
 
 // ---- Window title and class name -------------------------------------------
 inline constexpr char TEXT_WINDOW_TITLE[] = "Tovrin\x82\xDD\x82\xC9"; // Tovrinみに
@@ -34,7 +35,7 @@ inline constexpr char TEXT_HIGH_SCORE_CAPTION[] = "\x83n\x83" "C\x83X\x83R\x83" 
 inline constexpr char TEXT_CONGRATULATIONS[] = "\x82\xA8\x82\xDF\x82\xC5\x82\xC6\x82\xA4\x82\xB2\x82\xB4\x82\xA2\x82\xDC\x82\xB7!"; // おめでとうございます!
 inline constexpr char TEXT_CLEAR_CAPTION[] = "\x83N\x83\x8A\x83" "A"; // クリア
 inline constexpr char TEXT_VERSION_CAPTION[] = "\xCA\xDE\xB0\xBC\xDE\xAE\xDD"; // ﾊﾞｰｼﾞｮﾝ
-inline constexpr char TEXT_VERSION[] = "Tovrin\x82\xDD\x82\xC9 Version 1.0.0"; // Tovrinみに Version 1.0.0
+inline constexpr char TEXT_VERSION[] = "Tovrin\x82\xDD\x82\xC9 Version " TOVRIN_VERSION; // Tovrinみに Version 1.0.0
 
 // ---- Name-entry dialog -----------------------------------------------------
 inline constexpr char TEXT_NAME_DIALOG_CAPTION[] = "\x83n\x83" "C\x83X\x83R\x83" "A"; // ハイスコア
