@@ -39,15 +39,31 @@ include(GNUInstallDirs)
 
 # ---- Programs -------------------------------------------------------------------
 
+set(installed_programs bin/tovrin-mini-render)
+set(manual_pages tovrin-mini-render.1)
+install(TARGETS tovrin-mini-render RUNTIME DESTINATION bin)
 if(TARGET tovrin-mini)
     install(TARGETS tovrin-mini RUNTIME DESTINATION games)
+    list(APPEND installed_programs games/tovrin-mini)
+    list(APPEND manual_pages tovrin-mini.6)
 endif()
-set(manual_pages tovrin-mini.6 tovrin-mini-render.1)
-install(TARGETS tovrin-mini-render RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(TARGET tovrin-mini-solve)
-    install(TARGETS tovrin-mini-solve RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(TARGETS tovrin-mini-solve RUNTIME DESTINATION bin)
+    list(APPEND installed_programs bin/tovrin-mini-solve)
     list(APPEND manual_pages tovrin-mini-solve.1)
 endif()
+
+# A stripped install (the package's) also drops the compiler's notes, as
+# Debian's own packages do.
+find_program(TOVRIN_OBJCOPY NAMES objcopy)
+install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+        foreach(program ${installed_programs})
+            execute_process(COMMAND ${TOVRIN_OBJCOPY} --remove-section=.comment
+                --remove-section=.note \$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${program}
+                COMMAND_ERROR_IS_FATAL ANY)
+        endforeach()
+    endif()")
 
 # ---- Desktop entry, icons, AppStream metadata ----------------------------------
 
