@@ -296,8 +296,9 @@ TEST(FrameTest, FullBoardShowsFacesInsideAndSidesOnTheLastColumnAndRow) {
 }
 
 // An empty board, or a missing tile sheet, leaves background and panel
-// only; a missing panel sheet leaves the tiles; without sheets nothing is
-// drawn, and nothing breaks.
+// only; a missing panel sheet leaves the tiles on the window's background,
+// and the next frame's background covers the tiles taken off since; without
+// sheets the frame is the window's background, and nothing breaks.
 TEST(FrameTest, EmptyBoardsAndMissingSheetsLeaveTheirPartsUndrawn) {
     for (const Layout layout : LAYOUTS) {
         SCOPED_TRACE(layout);
@@ -316,13 +317,15 @@ TEST(FrameTest, EmptyBoardsAndMissingSheetsLeaveTheirPartsUndrawn) {
         DestroySurface(layout == CMD_MINI ? &panelSheetMini : &panelSheetLarge);
         TestSurface noPanel(648, 504);
         ComposeFrame(*full, noPanel.surface, 648, 504, Point{0, 0});
-        EXPECT_EQ(noPanel.at(0, 0), 0u);
+        EXPECT_EQ(noPanel.at(0, 0), WINDOW_BACKGROUND);
         EXPECT_TRUE(AreaMatches(noPanel.surface, cell.x, cell.y, tiles,
                                 TileFaceRegion(layout, full->cells[CellIndex(5, 5)])));
+        ComposeFrame(*State(layout), noPanel.surface, 648, 504, Point{0, 0});
+        EXPECT_EQ(noPanel.pixels, std::vector<uint32_t>(648 * 504, WINDOW_BACKGROUND));
         ReleaseSpriteSheets();
         TestSurface nothing(648, 504);
         ComposeFrame(*full, nothing.surface, 648, 504, Point{0, 0});
-        EXPECT_EQ(nothing.pixels, std::vector<uint32_t>(648 * 504, 0));
+        EXPECT_EQ(nothing.pixels, std::vector<uint32_t>(648 * 504, WINDOW_BACKGROUND));
     }
 }
 
