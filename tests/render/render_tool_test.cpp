@@ -95,21 +95,18 @@ TEST(RenderToolTest, WritesAPngOfTheDrawingSizeUnlessToldOtherwise) {
 }
 
 TEST(RenderToolTest, BadArgumentsExitWithTwo) {
-    for (const char* extra : {"--frobnicate",     "--print-board extra",
-                              "--time",           "--out ''",
-                              "--time 10000",     "--time 5s",
-                              "--time ''",        "--size 0x10",
-                              "--size 10x",       "--size x10",
-                              "--size -5x10",     "--size 8193x1",
-                              "--size 8192x2049", "--size 99999999999999999999x1",
-                              "--moves 18,0",     "--moves 0,8",
-                              "--moves 1,2,3",    "--moves HU",
-                              "--moves h",        "--moves '0,0\t1,1'"}) {
+    for (const char* extra :
+         {"--frobnicate", "--print-board extra", "--time", "--out ''", "--time 10000", "--time 5s",
+          "--time ''", "--size 0x10", "--size 10x", "--size x10", "--size -5x10", "--size 8193x1",
+          "--size 99999999999999999999x1", "--moves 18,0", "--moves 0,8", "--moves 1,2,3",
+          "--moves HU", "--moves h", "--moves '0,0\t1,1'"}) {
         EXPECT_EQ(
             RunTool(std::string("--layout large --difficulty normal --seed 7 ") + extra).exitCode,
             2)
             << extra;
     }
+    // Sides that fit one by one, a frame of more than 4096 x 4096 pixels.
+    EXPECT_EQ(RunTool("--layout mini --difficulty easy --seed 1 --size 8192x2049").exitCode, 2);
     // Bad values of the required options, and each of them missing.
     for (const char* line :
          {"--layout medium --difficulty easy --seed 1", "--layout mini --difficulty hard --seed 1",
