@@ -72,59 +72,48 @@ void PlayEvent() {
         fakeDesktop.clientHeight = Pick(1200);
         OnPaint(FakeWindow());
     } else {
-        OnCommand(FakeWindow(), CMD_NEW_GAME); // or, at the 998s, the window closed
-        if (kind == 998) {
-            Stop();
-            Start();
-        }
+        OnCommand(FakeWindow(), CMD_NEW_GAME); // and, at 998, the window closed
+        kind == 998 ? (Stop(), Start()) : void();
     }
 }
 
 // Boxes and dialogs run a nested loop in which the clock ticks and the
 // window paints.
 void DuringModal() {
-    if (modalDepth > 2 || gameRecord == nullptr) {
-        return;
+    if (modalDepth++ < 3 && gameRecord != nullptr) {
+        const int what = Pick(4);
+        (what & 1) ? OnTimer(FakeWindow()) : void();
+        (what & 2) ? OnPaint(FakeWindow()) : void();
     }
-    ++modalDepth;
-    const int what = Pick(4);
-    (what & 1) ? OnTimer(FakeWindow()) : void();
-    (what & 2) ? OnPaint(FakeWindow()) : void();
     --modalDepth;
 }
 
 // What the desktop answers to the boxes and the dialog of the next event.
 void SetAnswers() {
-    fakeDesktop.answers.assign(3, ANSWER_NO);
-    for (MessageAnswer& answer : fakeDesktop.answers) {
-        answer = Pick(2) ? ANSWER_YES : ANSWER_NO;
-    }
+    fakeDesktop.answers = {Pick(2) ? ANSWER_YES : ANSWER_NO, Pick(2) ? ANSWER_YES : ANSWER_NO};
     fakeDesktop.nameDialogOk = Pick(4) != 0;
-    fakeDesktop.typedName.assign(Pick(14), 'x');
+    fakeDesktop.typedName.resize(Pick(14));
     for (char& c : fakeDesktop.typedName) {
         c = static_cast<char>(1 + Pick(255));
     }
 }
 
-// A well-formed file: 98 bytes with the mark, a NUL in every name, each
-// difficulty's times in order and every option one of its pair.
+// A well-formed file: 98 bytes with the mark, a NUL in every name and every
+// option one of its pair.
 const char* ScoreFileFault(const TempDirectory& directory) {
     const std::vector<unsigned char> image = ReadWholeFile(directory.Path(SCORE_FILE_NAME));
     if (image.size() != SCORE_FILE_SIZE || image[0] != 0x12 || image[1] != 0xF0) {
         return "the score file is not 98 bytes starting with 12 F0";
     }
-    uint32_t words[SCORE_RECORD_COUNT + 3];
-    for (int i = 0; i < SCORE_RECORD_COUNT + 3; ++i) {
-        const int at = i < SCORE_RECORD_COUNT ? 2 + i * SCORE_RECORD_SIZE : 62 + 4 * i;
-        std::memcpy(&words[i], &image[at], 4); // the file and the machine are little-endian
-        if (i < SCORE_RECORD_COUNT && !std::memchr(&image[at + 4], 0, NAME_FIELD_SIZE)) {
+    for (int i = 0; i < SCORE_RECORD_COUNT; ++i) {
+        if (!std::memchr(&image[6 + i * SCORE_RECORD_SIZE], 0, NAME_FIELD_SIZE)) {
             return "a name in the score file without its NUL";
         }
-        if (i < SCORE_RECORD_COUNT && i % SCORE_GROUP_SIZE != 0 && words[i] < words[i - 1]) {
-            return "best times out of order";
-        }
     }
-    if (words[6] - CMD_EASY > 1 || words[7] - CMD_SOUND_ON > 1 || words[8] - CMD_MINI > 1) {
+    uint32_t options[3]; // the file and the machine are little-endian
+    std::memcpy(options, &image[SCORE_FILE_SIZE - sizeof options], sizeof options);
+    if (options[0] - CMD_EASY > 1u || options[1] - CMD_SOUND_ON > 1u ||
+        options[2] - CMD_MINI > 1u) {
         return "an option in the score file outside its pair";
     }
     return nullptr;
@@ -153,13 +142,8 @@ const char* PlayAppEvents(EventSource& events, uint64_t maxEvents, AppEventsCoun
         SetAnswers();
         PlayEvent();
         const int scoreSteps = CountCalls("NameEntryDialog") + CountCalls(clearBox);
-        const bool quit = CountCalls("PostQuit") > 0; // a Yes to the quit box ends the loop
-        if (quit && gameRecord) {
-            Stop();
-        }
-        if (!gameRecord) {
-            Start();
-        }
+        const bool quit = CountCalls("PostQuit") > 0; // the message loop has ended
+        quit ? (Stop(), Start()) : void();
         fakeDesktop.calls.clear();
         fault = BoardInvariantFault(*gameRecord);
         if (gameRecord->elapsedSeconds > 9999) {

@@ -1,9 +1,6 @@
 // The render tool's command line, one argument per line of the input: what
 // it accepts is played on the deal and drawn into a frame of the size given.
-#include "resources/embedded_resources.h"
-#include "resources/resource_ids.h"
 #include "tests/board_invariants.h"
-#include "tests/fake_desktop.h"
 #include "tests/fuzz/fuzz_check.h"
 #include "tools/render/render_args.h"
 #include "tools/render/render_run.h"
@@ -33,13 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     state = GameState{};
     PlayOut(state, args);
     Require(BoardInvariantFault(state) == nullptr);
-    static const bool loaded = [] {
-        for (int id : {IDB_PANEL_MINI, IDB_TILES_MINI, IDB_PANEL_LARGE, IDB_TILES_LARGE}) {
-            const ResourceData sheet = FindEmbeddedResource(id);
-            fakeDesktop.resources[id].assign(sheet.bytes, sheet.bytes + sheet.size);
-        }
-        return LoadSpriteSheets(), true;
-    }();
+    static const bool loaded = (LoadSpriteSheets(), true);
     Surface frame;
     Require(loaded && CreateSurface(&frame, args.width, args.height));
     ComposeFrame(state, frame, args.width, args.height, Point{0, 0});

@@ -14,18 +14,14 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
-
-void CheckFile(const std::vector<unsigned char>& input, const std::string& path) {
+static void CheckFile(const std::vector<unsigned char>& input, const std::string& path) {
     const std::vector<unsigned char> file = ReadWholeFile(path);
-    Require(file.size() == std::max<size_t>(input.size(), SCORE_FILE_SIZE));
-    Require(file[0] == 0x12 && file[1] == 0xF0);
+    Require(file.size() == std::max<size_t>(input.size(), SCORE_FILE_SIZE) && file[0] == 0x12 &&
+            file[1] == 0xF0);
     Require(
         input.size() <= SCORE_FILE_SIZE ||
         std::equal(input.begin() + SCORE_FILE_SIZE, input.end(), file.begin() + SCORE_FILE_SIZE));
 }
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static TempDirectory directory;

@@ -9,31 +9,23 @@
 #include <cstring>
 #include <string>
 
-namespace {
-
-void CheckCut(const char* text, const char* cut, size_t size) {
+static void CheckCut(const char* text, const char* cut, size_t size) {
     const size_t length = std::strlen(cut);
     size_t at = 0;
-    auto step = [&] {
+    auto next = [&] {
         const unsigned char b = static_cast<unsigned char>(text[at]);
         return ((b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC)) && text[at + 1] ? 2u : 1u;
     };
-    while (at < length) {
-        at += step();
+    for (; at < length; at += next()) {
     }
     Require(at == length && length < size && std::strncmp(text, cut, length) == 0);
-    Require(text[at] == '\0' || at + step() > size - 1);
+    Require(text[at] == '\0' || at + next() > size - 1);
 }
 
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size == 0) {
-        return -1;
-    }
     // The first byte chooses the buffer's size, the rest is the text.
-    const size_t bufferSize = 1 + data[0] % 16;
-    const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
+    const std::string text(reinterpret_cast<const char*>(data) + (size > 0), size - (size > 0));
+    const size_t bufferSize = size > 0 ? 1 + data[0] % 16 : 10;
     char cut[16];
     CopyShiftJisCut(cut, bufferSize, text.c_str());
     CheckCut(text.c_str(), cut, bufferSize);
