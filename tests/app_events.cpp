@@ -25,9 +25,11 @@ int Pick(uint32_t count) {
     return static_cast<int>(Choose(*source, count));
 }
 
+// A program's life: the window made and shown (a shown window paints before
+// anything else reaches it), then destroyed and the loop left.
 void Start() {
     OnCreate(FakeWindow());
-    OnPaint(FakeWindow()); // a shown window paints before anything else reaches it
+    OnPaint(FakeWindow());
 }
 
 void Stop() {
@@ -41,7 +43,7 @@ void ClickAt(Cell cell, int dx, int dy) {
 }
 
 // Mostly play; commands that end the game in progress are rare enough for
-// many games to be cleared.
+// games to be cleared, and an ended game is soon followed by a new one.
 void PlayEvent() {
     const GameState& state = *gameRecord;
     fakeDesktop.currentTime = 1 + Pick(1u << 30); // the next deal's seed
@@ -100,23 +102,17 @@ void SetAnswers() {
 
 // A well-formed file: 98 bytes with the mark, a NUL in every name and every
 // option one of its pair.
-const char* ScoreFileFault(const TempDirectory& directory) {
-    const std::vector<unsigned char> image = ReadWholeFile(directory.Path(SCORE_FILE_NAME));
-    if (image.size() != SCORE_FILE_SIZE || image[0] != 0x12 || image[1] != 0xF0) {
-        return "the score file is not 98 bytes starting with 12 F0";
+bool ScoreFileIsValid(const TempDirectory& directory) {
+    const std::vector<unsigned char> file = ReadWholeFile(directory.Path(SCORE_FILE_NAME));
+    bool valid = file.size() == SCORE_FILE_SIZE && file[0] == 0x12 && file[1] == 0xF0;
+    for (int i = 0; valid && i < SCORE_RECORD_COUNT; ++i) {
+        valid = std::memchr(&file[6 + i * SCORE_RECORD_SIZE], 0, NAME_FIELD_SIZE) != nullptr;
     }
-    for (int i = 0; i < SCORE_RECORD_COUNT; ++i) {
-        if (!std::memchr(&image[6 + i * SCORE_RECORD_SIZE], 0, NAME_FIELD_SIZE)) {
-            return "a name in the score file without its NUL";
-        }
-    }
-    uint32_t options[3]; // the file and the machine are little-endian
-    std::memcpy(options, &image[SCORE_FILE_SIZE - sizeof options], sizeof options);
-    if (options[0] - CMD_EASY > 1u || options[1] - CMD_SOUND_ON > 1u ||
-        options[2] - CMD_MINI > 1u) {
-        return "an option in the score file outside its pair";
-    }
-    return nullptr;
+    uint32_t options[3] = {}; // the file and the machine are little-endian
+    valid ? (void)std::memcpy(options, &file[SCORE_FILE_SIZE - sizeof options], sizeof options)
+          : void();
+    return valid && options[0] - CMD_EASY <= 1 && options[1] - CMD_SOUND_ON <= 1 &&
+           options[2] - CMD_MINI <= 1;
 }
 
 } // namespace
@@ -150,12 +146,12 @@ const char* PlayAppEvents(EventSource& events, uint64_t maxEvents, AppEventsCoun
             fault = "the clock passed 9999";
         } else if (scoreSteps > 1 || (scoreSteps == 1 && entered)) {
             fault = "a cleared game entered the table twice";
-        } else if (!fault && (scoreSteps > 0 || quit)) {
-            fault = ScoreFileFault(directory);
+        } else if ((scoreSteps > 0 || quit) && !ScoreFileIsValid(directory)) {
+            fault = "the score file is not well formed";
         }
         entered = gameRecord->tilesLeft == 0 && (entered || scoreSteps == 1);
         count->clears += static_cast<uint64_t>(scoreSteps);
     }
     Stop();
-    return fault ? fault : ScoreFileFault(directory);
+    return fault || ScoreFileIsValid(directory) ? fault : "the score file is not well formed";
 }

@@ -12,11 +12,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) {
         return -1;
     }
-    Surface any;
-    if (DecodeBmp4(data + 1, size - 1, BMP_ANY_SIZE, BMP_ANY_SIZE, &any) == BMP_OK) {
-        Require(any.width > 0 && any.height > 0 && any.pixels != nullptr);
-        DestroySurface(&any);
-    }
+    Surface any; // of whatever size the reader takes
+    Require(DecodeBmp4(data + 1, size - 1, BMP_ANY_SIZE, BMP_ANY_SIZE, &any) != BMP_OK ||
+            (any.width > 0 && any.height > 0 && any.pixels != nullptr));
+    DestroySurface(&any);
     constexpr int SHEETS[] = {IDB_PANEL_MINI, IDB_TILES_MINI, IDB_PANEL_LARGE, IDB_TILES_LARGE};
     const int sheet = SHEETS[data[0] % 4];
     fakeDesktop.resources.clear();
@@ -27,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int i = 0; i < BOARD_CELLS; ++i) {
         state.cells[i] = (i * 7 + data[0]) % (EMPTY_CELL + 1); // every code, and gaps
     }
-    state.tilesLeft = state.elapsedSeconds = 9999;
+    state.tilesLeft = 144;
+    state.elapsedSeconds = 9999;
     const Size limits = GeometryFor(state.layout).drawingLimits;
     Surface frame;
     CreateSurface(&frame, limits.width, limits.height);
