@@ -27,7 +27,8 @@ def windows_path(path):
 
 def score_file_path():
     """Where the game keeps its score file in the run's Wine prefix."""
-    return os.path.join(os.environ["WINEPREFIX"], "drive_c", "windows", SCORE_FILE_NAME)
+    return os.path.join(os.environ["WINEPREFIX"], "drive_c", "users", os.environ.get("USER", "root"),
+                        "AppData", "Roaming", "tovrin-mini", SCORE_FILE_NAME)
 
 
 # ---- The display ----------------------------------------------------------------
