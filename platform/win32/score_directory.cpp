@@ -74,12 +74,12 @@ int DesktopScoreDirectory(char* buffer, int bufferSize) {
     }
     const std::wstring folder = roaming + GAME_FOLDER;
     CreateDirectoryW(folder.c_str(), nullptr); // fails harmlessly when it exists
-    const std::wstring name = L"\\" + std::wstring(SCORE_FILE_NAME, SCORE_FILE_NAME +
-                                                                       sizeof SCORE_FILE_NAME - 1);
+    const std::wstring name =
+        L"\\" + std::wstring(SCORE_FILE_NAME, SCORE_FILE_NAME + sizeof SCORE_FILE_NAME - 1);
     if (!Exists(folder + name) && GetLastError() == ERROR_FILE_NOT_FOUND) {
         ImportOlderFile(folder + name, name);
     }
-    const int length = WideCharToMultiByte(CP_UTF8, 0, folder.c_str(), -1, buffer, bufferSize,
-                                           nullptr, nullptr);
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, folder.c_str(), -1, buffer, bufferSize, nullptr, nullptr);
     return length > 0 ? length - 1 : 0;
 }

@@ -59,9 +59,9 @@ UINT WindowDpi(HWND hwnd) {
     // Windows 10 1607 and later know each monitor's DPI; earlier systems
     // lack the call, and the program must still start there.
     using GetDpiForWindowCall = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowCall>(
-        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"),
-                                                    "GetDpiForWindow")));
+    static const auto getDpiForWindow =
+        reinterpret_cast<GetDpiForWindowCall>(reinterpret_cast<void (*)()>(
+            GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
     if (getDpiForWindow) {
         return getDpiForWindow(hwnd);
     }
@@ -104,8 +104,7 @@ void DesktopScreenSize(int* width, int* height) {
 void DesktopPlaceWindow(WindowHandle window, const WindowPlacement& placement) {
     HWND hwnd = ToHwnd(window);
     const int s = displayScale;
-    WindowRect rect = {placement.x * s, placement.y * s, placement.width * s,
-                       placement.height * s};
+    WindowRect rect = {placement.x * s, placement.y * s, placement.width * s, placement.height * s};
     MoveTo(hwnd, rect);
     // A second pass covers a menu bar that wraps onto another line at the
     // first width and not at the new one, or the other way round.
@@ -153,8 +152,8 @@ void DesktopPresentFrame(WindowHandle window, const Surface& frame, int width, i
         info.bmiHeader.biCompression = BI_RGB;
         // Enlarged by a whole factor, each game pixel becomes an s x s block.
         SetStretchBltMode(dc, COLORONCOLOR);
-        StretchDIBits(dc, 0, 0, copiedWidth * s, copiedHeight * s, 0, 0, copiedWidth,
-                      copiedHeight, frame.pixels, &info, DIB_RGB_COLORS, SRCCOPY);
+        StretchDIBits(dc, 0, 0, copiedWidth * s, copiedHeight * s, 0, 0, copiedWidth, copiedHeight,
+                      frame.pixels, &info, DIB_RGB_COLORS, SRCCOPY);
     }
     RECT client = {0, 0, 0, 0};
     GetClientRect(hwnd, &client);

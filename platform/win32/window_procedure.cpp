@@ -46,9 +46,8 @@ LRESULT HandleDpiChanged(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     SetDisplayScale(ScaleForDpi(HIWORD(wParam)));
     TestReport("scale %d", DisplayScale());
     const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-    SetWindowPos(hwnd, nullptr, suggested->left, suggested->top,
-                 suggested->right - suggested->left, suggested->bottom - suggested->top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
     DesktopRequestRepaint(ToWindowHandle(hwnd), true);
     return 0;
 }
