@@ -1,0 +1,188 @@
+#include "tests/rules_oracle.h"
+
+#include "tests/fake_desktop.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+std::optional<TileCode> At(const Rows& rows, int col, int row) {
+    if (row < 0 || row >= static_cast<int>(rows.size()) || col < 0 ||
+        col >= static_cast<int>(rows[row].size())) {
+        return std::nullopt;
+    }
+    return rows[row][col];
+}
+
+} // namespace
+
+bool LegalPair(const Rows& rows, Cell a, Cell b) {
+    const int dc = std::abs(a.col - b.col);
+    const int dr = std::abs(a.row - b.row);
+    const auto face = At(rows, a.col, a.row);
+    return face && face == At(rows, b.col, b.row) && dc + dr > 0 &&
+           (dc == 0 || dr == 0 || (dc == 1 && dr == 1));
+}
+
+Board ToBoard(const Rows& rows) {
+    Board board;
+    board.fill(EMPTY_CELL);
+    for (size_t r = 0; r < rows.size(); ++r) {
+        for (size_t c = 0; c < rows[r].size(); ++c) {
+            board[c * BOARD_ROWS + r] = rows[r][c];
+        }
+    }
+    return board;
+}
+
+Board ShownBoard(const Oracle& o) {
+    Rows shown = o.rows;
+    for (Cell cell : {o.pick ? *o.pick : Cell{-1, -1}, o.hint ? o.hint->first : Cell{-1, -1},
+                      o.hint ? o.hint->second : Cell{-1, -1}}) {
+        if (At(shown, cell.col, cell.row)) {
+            shown[cell.row][cell.col] += HIGHLIGHT_OFFSET;
+        }
+    }
+    return ToBoard(shown);
+}
+
+int TileCount(const Rows& rows) {
+    int count = 0;
+    for (const auto& row : rows) {
+        count += static_cast<int>(row.size());
+    }
+    return count;
+}
+
+std::optional<Pair> FirstPair(const Rows& rows) {
+    for (int c = 0; c < BOARD_COLUMNS; ++c) {
+        for (int r = 0; r < BOARD_ROWS; ++r) {
+            const auto face = At(rows, c, r);
+            if (!face) {
+                continue;
+            }
+            std::vector<Cell> partners;
+            for (int k = c + 1; k < BOARD_COLUMNS; ++k) {
+                partners.push_back({k, r});
+            }
+            for (int k = r + 1; k < BOARD_ROWS; ++k) {
+                partners.push_back({c, k});
+            }
+            partners.push_back({c + 1, r - 1});
+            partners.push_back({c + 1, r + 1});
+            for (Cell p : partners) {
+                if (At(rows, p.col, p.row) == face) {
+                    return Pair{{c, r}, p};
+                }
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// ---- Operations ------------------------------------------------------------
+
+void OracleDeal(Oracle& o, uint32_t seed) {
+    const int n = o.easy ? 9 : 18;
+    Rows grid(BOARD_ROWS, std::vector<TileCode>(n));
+    for (int c = 0; c < n; ++c) {
+        for (int r = 0; r < BOARD_ROWS; ++r) {
+            grid[r][c] = 2 * c + r / 4;
+        }
+    }
+    uint32_t state = seed;
+    const auto next = [&state] {
+        state = state * 214013u + 2531011u;
+        return static_cast<int>(state >> 16 & 0x7FFF);
+    };
+    for (int i = 0; i < 8 * n; ++i) {
+        const int c = next() % n;
+        const int r = next() % 8;
+        std::swap(grid[i % 8][i / 8], grid[r][c]);
+    }
+    o.rows = grid;
+    o.history.clear();
+    o.pick.reset();
+    o.hint.reset();
+    o.lost = false;
+}
+
+void OracleClick(Oracle& o, std::optional<Cell> target) {
+    if (o.lost) {
+        return;
+    }
+    o.hint.reset();
+    if (!o.pick) {
+        if (target && At(o.rows, target->col, target->row)) {
+            o.pick = target;
+            o.calls.push_back("Repaint");
+        }
+        return;
+    }
+    if (!target) {
+        return;
+    }
+    const Cell p = *o.pick;
+    o.pick.reset();
+    o.calls.push_back("Repaint");
+    if (!LegalPair(o.rows, p, *target)) {
+        return;
+    }
+    if (o.history.size() == HISTORY_DEPTH) {
+        o.history.erase(o.history.begin());
+    }
+    o.history.push_back(o.rows);
+    // The right-hand tile first, in case both share a row.
+    const Cell first = p.col > target->col ? p : *target;
+    const Cell second = p.col > target->col ? *target : p;
+    for (Cell cell : {first, second}) {
+        o.rows[cell.row].erase(o.rows[cell.row].begin() + cell.col);
+    }
+    std::erase_if(o.rows, [](const auto& row) { return row.empty(); });
+}
+
+void OracleHint(Oracle& o) {
+    if (o.lost || o.hint || o.pick) {
+        return;
+    }
+    o.hint = FirstPair(o.rows);
+    if (o.hint) {
+        o.calls.push_back("Repaint erase");
+    }
+}
+
+void OracleUndo(Oracle& o) {
+    if (o.history.empty()) {
+        return;
+    }
+    o.rows = o.history.back();
+    o.history.pop_back();
+    o.pick.reset();
+    o.hint.reset();
+    o.calls.push_back("Repaint erase");
+}
+
+void OraclePaint(Oracle& o) {
+    if (o.rows.empty()) {
+        o.history.clear();
+        if (!o.clearJinglePlayed && o.soundOn) {
+            o.calls.push_back("PlayOnce " + std::to_string(CLEAR_WAVE_SIZE));
+        }
+        o.clearJinglePlayed = true;
+        return;
+    }
+    if (o.lost) {
+        return;
+    }
+    o.clearJinglePlayed = false;
+    if (o.pick || FirstPair(o.rows)) {
+        return;
+    }
+    o.lost = true;
+    o.history.clear();
+    if (o.soundOn) {
+        o.calls.push_back("PlayOnce " + std::to_string(GAME_OVER_WAVE_SIZE));
+    }
+    o.calls.push_back("MessageBox");
+}
