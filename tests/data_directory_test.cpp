@@ -6,71 +6,46 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <optional>
 
 namespace {
 
-// Sets an environment variable for one test and puts the old value back.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        if (value) {
-            setenv(name, value, 1);
-        } else {
-            unsetenv(name);
-        }
+void Set(const char* name, const std::string* value) {
+    if (value) {
+        setenv(name, value->c_str(), 1);
+    } else {
+        unsetenv(name);
     }
-    ~ScopedEnv() {
-        if (old_) {
-            setenv(name_, old_->c_str(), 1);
-        } else {
-            unsetenv(name_);
-        }
-    }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
-std::string Directory() {
-    char buffer[4096];
-    const int length = PosixDataDirectory(buffer, sizeof buffer);
-    return length > 0 ? std::string(buffer, static_cast<size_t>(length)) : std::string();
 }
 
 TEST(DataDirectoryTest, XdgDataHomeFirstThenHome) {
+    const std::string oldHome = std::getenv("HOME") ? std::getenv("HOME") : "";
     TempDirectory temp;
-    {
-        ScopedEnv data("XDG_DATA_HOME", temp.Path("data/deep").c_str());
-        EXPECT_EQ(Directory(), temp.Path("data/deep/tovrin-mini"));
-        EXPECT_TRUE(std::filesystem::is_directory(temp.Path("data/deep/tovrin-mini")));
+    WriteWholeFile(temp.Path("blocked"), {1}); // a file where the directory should be
+    const std::string data = temp.Path("data/deep"), home = temp.Path("home"),
+                      relative = "relative/path", blocked = temp.Path("blocked");
+    const struct {
+        const std::string* xdg;
+        const std::string* home;
+        std::string expected;
+    } cases[] = {
+        {&data, &home, data + "/tovrin-mini"},
+        {&relative, &home, home + "/.local/share/tovrin-mini"},
+        {nullptr, nullptr, ""},
+        {&blocked, &home, ""},
+    };
+    for (const auto& c : cases) {
+        Set("XDG_DATA_HOME", c.xdg);
+        Set("HOME", c.home);
+        char buffer[4096];
+        const int length = PosixDataDirectory(buffer, sizeof buffer);
+        EXPECT_EQ(std::string(buffer, static_cast<size_t>(std::max(length, 0))), c.expected);
+        EXPECT_TRUE(c.expected.empty() || std::filesystem::is_directory(c.expected));
     }
-    {
-        ScopedEnv data("XDG_DATA_HOME", "relative/path");
-        ScopedEnv home("HOME", temp.Path("home").c_str());
-        EXPECT_EQ(Directory(), temp.Path("home/.local/share/tovrin-mini"));
-        EXPECT_TRUE(std::filesystem::is_directory(temp.Path("home/.local/share/tovrin-mini")));
-    }
-    {
-        ScopedEnv data("XDG_DATA_HOME", nullptr);
-        ScopedEnv home("HOME", nullptr);
-        EXPECT_EQ(Directory(), "");
-    }
-    {
-        // A file where the directory should be.
-        WriteWholeFile(temp.Path("blocked"), {1});
-        ScopedEnv data("XDG_DATA_HOME", temp.Path("blocked").c_str());
-        EXPECT_EQ(Directory(), "");
-    }
-    {
-        char small[8];
-        ScopedEnv data("XDG_DATA_HOME", temp.path.c_str());
-        EXPECT_EQ(PosixDataDirectory(small, sizeof small), 0);
-    }
+    Set("XDG_DATA_HOME", &temp.path);
+    char small[8];
+    EXPECT_EQ(PosixDataDirectory(small, sizeof small), 0);
+    Set("XDG_DATA_HOME", nullptr);
+    Set("HOME", &oldHome);
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
+#include <sstream>
 
 namespace {
 
@@ -23,6 +25,17 @@ bool LegalPair(const Rows& rows, Cell a, Cell b) {
     const auto face = At(rows, a.col, a.row);
     return face && face == At(rows, b.col, b.row) && dc + dr > 0 &&
            (dc == 0 || dr == 0 || (dc == 1 && dr == 1));
+}
+
+Rows ParseRows(const char* text) {
+    Rows rows;
+    std::istringstream in(text);
+    for (std::string row; std::getline(in, row, '/');) {
+        std::istringstream faces(row);
+        rows.emplace_back(std::istream_iterator<TileCode>(faces),
+                          std::istream_iterator<TileCode>());
+    }
+    return rows;
 }
 
 Board ToBoard(const Rows& rows) {

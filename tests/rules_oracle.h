@@ -29,6 +29,8 @@ struct Oracle {
     std::vector<std::string> calls;
 };
 
+// Rows written as text: faces separated by spaces, rows by '/'.
+Rows ParseRows(const char* text);
 Board ToBoard(const Rows& rows);
 // The board as the player sees it: the pick and the hint highlighted.
 Board ShownBoard(const Oracle& oracle);

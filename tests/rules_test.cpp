@@ -22,152 +22,93 @@ GameState& StateWith(const Rows& rows) {
     std::memset(&state, 0, sizeof state);
     state.cells = ToBoard(rows);
     state.tilesLeft = TileCount(rows);
-    state.difficulty = CMD_NORMAL;
     ResetFakeDesktop();
     return state;
 }
 
-const std::vector<TileCode> COUNTING = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17};
+const char* const FULL_ROW = "20 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 20";
 
 TEST(RulesTest, PickingTwoTilesRemovesLegalPairsAndClosesTheRows) {
-    std::vector<TileCode> farRow = COUNTING;
-    farRow.insert(farRow.begin(), 20);
-    farRow.back() = 20; // columns 0 and 17
     const struct {
-        const char* what;
-        Rows before;
+        const char* before;
         Cell a, b;
-        Rows after; // the same board when the pair is refused
+        const char* after; // empty when the pair is refused
     } cases[] = {
-        {"row, left first", {{3, 7, 3, 9}}, {0, 0}, {2, 0}, {{7, 9}}},
-        {"row, right first", {{3, 7, 3, 9}}, {2, 0}, {0, 0}, {{7, 9}}},
-        {"row at a distance", {{1, 4, 5, 1, 8, 9}}, {3, 0}, {0, 0}, {{4, 5, 8, 9}}},
-        {"row ending in column 17",
-         {farRow},
-         {17, 0},
-         {0, 0},
-         {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}}},
-        {"row emptying its row", {{1, 2}, {5, 5}, {3}}, {1, 1}, {0, 1}, {{1, 2}, {3}}},
-        {"column",
-         {{5, 1, 2}, {3, 4}, {6, 7, 8}, {5, 9}},
-         {0, 3},
-         {0, 0},
-         {{1, 2}, {3, 4}, {6, 7, 8}, {9}}},
-        {"column emptying two rows",
-         {{10, 11}, {12, 13}, {20}, {14, 15}, {16}, {20}, {17, 18}, {19}},
-         {0, 2},
-         {0, 5},
-         {{10, 11}, {12, 13}, {14, 15}, {16}, {17, 18}, {19}}},
-        {"down-right",
-         {{1}, {2}, {3, 4, 5, 6, 30, 7}, {8, 9, 10, 11, 12, 30}},
-         {4, 2},
-         {5, 3},
-         {{1}, {2}, {3, 4, 5, 6, 7}, {8, 9, 10, 11, 12}}},
-        {"down-left",
-         {{1}, {2}, {3, 4, 5, 6, 7, 30}, {8, 9, 10, 11, 30, 12}},
-         {5, 2},
-         {4, 3},
-         {{1}, {2}, {3, 4, 5, 6, 7}, {8, 9, 10, 11, 12}}},
-        {"up-right emptying the upper row",
-         {{1, 2}, {3}, {4, 3}, {5}},
-         {1, 2},
-         {0, 1},
-         {{1, 2}, {4}, {5}}},
-        {"diagonal emptying the lower row",
-         {{1, 2}, {3, 4}, {4}, {5}},
-         {1, 1},
-         {0, 2},
-         {{1, 2}, {3}, {5}}},
-        {"two steps on a diagonal",
-         {{1}, {2}, {3, 4, 5, 6, 31}, {8}, {9, 10, 11, 12, 13, 14, 31}},
-         {4, 2},
-         {6, 4},
-         {}},
-        {"knight, two columns",
-         {{1}, {2}, {3, 4, 5, 6, 31}, {9, 10, 11, 12, 13, 14, 31}},
-         {4, 2},
-         {6, 3},
-         {}},
-        {"knight, two rows",
-         {{1}, {2}, {3, 4, 5, 6, 31}, {8}, {9, 10, 11, 12, 13, 31}},
-         {4, 2},
-         {5, 4},
-         {}},
-        {"another face", {{1, 2, 1}}, {0, 0}, {1, 0}, {}},
-        {"an empty cell", {{1, 2, 1}}, {0, 0}, {5, 5}, {}},
-        {"the picked tile again", {{1, 2, 1}}, {0, 0}, {0, 0}, {}},
+        {"3 7 3 9", {0, 0}, {2, 0}, "7 9"},
+        {"3 7 3 9", {2, 0}, {0, 0}, "7 9"},
+        {"1 4 5 1 8 9", {3, 0}, {0, 0}, "4 5 8 9"},
+        {FULL_ROW, {17, 0}, {0, 0}, "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16"},
+        {"1 2/5 5/3", {1, 1}, {0, 1}, "1 2/3"},
+        {"5 1 2/3 4/6 7 8/5 9", {0, 3}, {0, 0}, "1 2/3 4/6 7 8/9"},
+        {"10 11/12 13/20/14 15/16/20/17 18/19", {0, 2}, {0, 5}, "10 11/12 13/14 15/16/17 18/19"},
+        {"1/2/3 4 5 6 30 7/8 9 10 11 12 30", {4, 2}, {5, 3}, "1/2/3 4 5 6 7/8 9 10 11 12"},
+        {"1/2/3 4 5 6 7 30/8 9 10 11 30 12", {5, 2}, {4, 3}, "1/2/3 4 5 6 7/8 9 10 11 12"},
+        {"1 2/3/4 3/5", {1, 2}, {0, 1}, "1 2/4/5"},
+        {"1 2/3 4/4/5", {1, 1}, {0, 2}, "1 2/3/5"},
+        {"1/2/3 4 5 6 31/8/9 10 11 12 13 14 31", {4, 2}, {6, 4}, ""},
+        {"1/2/3 4 5 6 31/9 10 11 12 13 14 31", {4, 2}, {6, 3}, ""},
+        {"1/2/3 4 5 6 31/8/9 10 11 12 13 31", {4, 2}, {5, 4}, ""},
+        {"1 2 1", {0, 0}, {1, 0}, ""},
+        {"1 2 1", {0, 0}, {5, 5}, ""},
+        {"1 2 1", {0, 0}, {0, 0}, ""},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        GameState& state = StateWith(c.before);
-        const bool removed = !c.after.empty();
+        SCOPED_TRACE(testing::Message() << c.before << " -> " << c.after);
+        const Rows before = ParseRows(c.before);
+        const bool removed = c.after[0] != '\0';
+        GameState& state = StateWith(before);
         ClickCell(state, FakeWindow(), c.a);
         ClickCell(state, FakeWindow(), c.b);
-        EXPECT_EQ(state.cells, ToBoard(removed ? c.after : c.before));
-        EXPECT_EQ(state.tilesLeft, TileCount(c.before) - (removed ? 2 : 0));
+        EXPECT_EQ(state.cells, ToBoard(removed ? ParseRows(c.after) : before));
+        EXPECT_EQ(state.tilesLeft, TileCount(before) - (removed ? 2 : 0));
         EXPECT_EQ(state.historyCount, removed ? 1 : 0);
-        EXPECT_TRUE(!removed || state.history[0] == ToBoard(c.before));
+        EXPECT_TRUE(!removed || state.history[0] == ToBoard(before));
         EXPECT_FALSE(state.selectionActive);
         EXPECT_EQ(fakeDesktop.calls, (Calls{"Repaint", "Repaint"}));
     }
 }
 
 TEST(RulesTest, HintShowsTheFirstPairInScanOrder) {
-    std::vector<TileCode> farRow = COUNTING;
-    farRow.insert(farRow.begin(), 20);
-    farRow.back() = 20;
-    std::vector<TileCode> lower = {18, 19, 20, 21, 22, 23, 24, 25, 26,
-                                   27, 28, 29, 30, 31, 32, 33, 17, 35};
-    std::vector<TileCode> upper = COUNTING;
-    upper.insert(upper.begin(), 0);
     const struct {
-        const char* what;
-        Rows board;
-        std::optional<Pair> pair; // the scanned cell, then its partner
+        const char* board;
+        std::vector<int> pair; // the scanned cell, then its partner
     } cases[] = {
-        {"columns before rows", {{5, 6, 6}, {7, 8}, {7}}, Pair{{0, 1}, {0, 2}}},
-        {"row before column", {{9, 1, 2, 3, 4, 9}, {5}, {6}, {9}}, Pair{{0, 0}, {5, 0}}},
-        {"column before diagonal", {{9, 1}, {2, 9}, {9}}, Pair{{0, 0}, {0, 2}}},
-        {"up-right before down-right", {{1, 9}, {9, 2}, {3, 9}}, Pair{{0, 1}, {1, 0}}},
-        {"down-right",
-         {{0, 1, 2, 3, 4, 5, 6},
-          {7, 8, 9, 10, 11, 12, 13},
-          {14, 15, 16, 17, 18, 19, 21},
-          {22, 23, 24, 25, 26, 27, 28},
-          {29, 30, 31, 20, 32, 33, 34},
-          {35, 0, 1, 2, 20, 3, 4}},
-         Pair{{3, 4}, {4, 5}}},
-        {"column 17 from its partner", {upper, lower}, Pair{{16, 1}, {17, 0}}},
-        {"ends of a full row", {farRow}, Pair{{0, 0}, {17, 0}}},
-        {"two apart on a diagonal", {{1, 2, 3}, {4, 5, 6}, {7, 8, 1}}, std::nullopt},
-        {"a knight's move", {{1, 2, 3}, {4, 5, 1}}, std::nullopt},
-        {"no tiles", {}, std::nullopt},
+        {"5 6 6/7 8/7", {0, 1, 0, 2}}, // columns before rows
+        {"9 1 2 3 4 9/5/6/9", {0, 0, 5, 0}},
+        {"9 1/2 9/9", {0, 0, 0, 2}},
+        {"1 9/9 2/3 9", {0, 1, 1, 0}},
+        {"0 1 2 3 4 5 6/7 8 9 10 11 12 13/14 15 16 17 18 19 21/22 23 24 25 26 27 28/"
+         "29 30 31 20 32 33 34/35 0 1 2 20 3 4",
+         {3, 4, 4, 5}},
+        {"0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17/"
+         "18 19 20 21 22 23 24 25 26 27 28 29 30 31 32 33 17 35",
+         {16, 1, 17, 0}},
+        {FULL_ROW, {0, 0, 17, 0}},
+        {"1 2 3/4 5 6/7 8 1", {}},
+        {"1 2 3/4 5 1", {}},
+        {"", {}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        GameState& state = StateWith(c.board);
-        EXPECT_EQ(HasLegalPair(state), c.pair.has_value());
+        SCOPED_TRACE(c.board);
+        const Rows rows = ParseRows(c.board);
+        GameState& state = StateWith(rows);
+        EXPECT_EQ(HasLegalPair(state), !c.pair.empty());
         ShowHint(state, FakeWindow());
-        Board shown = ToBoard(c.board);
-        if (c.pair) {
-            shown[CellIndex(c.pair->first.col, c.pair->first.row)] += HIGHLIGHT_OFFSET;
-            shown[CellIndex(c.pair->second.col, c.pair->second.row)] += HIGHLIGHT_OFFSET;
-            EXPECT_EQ(
-                std::vector<int>({state.hintCol1, state.hintRow1, state.hintCol2, state.hintRow2}),
-                std::vector<int>({c.pair->first.col, c.pair->first.row, c.pair->second.col,
-                                  c.pair->second.row}));
+        Board shown = ToBoard(rows);
+        for (size_t i = 0; i < c.pair.size(); i += 2) {
+            shown[CellIndex(c.pair[i], c.pair[i + 1])] += HIGHLIGHT_OFFSET;
         }
         EXPECT_EQ(state.cells, shown);
-        EXPECT_EQ(state.hintShown, c.pair.has_value());
-        EXPECT_EQ(fakeDesktop.calls, c.pair ? Calls{"Repaint erase"} : Calls{});
-        // The next click lowers exactly the two cells again.
-        ClickCell(state, FakeWindow(), std::nullopt);
-        EXPECT_EQ(state.cells, ToBoard(c.board));
+        const std::vector<int> hint = {state.hintCol1, state.hintRow1, state.hintCol2,
+                                       state.hintRow2};
+        EXPECT_EQ(state.hintShown ? hint : std::vector<int>{}, c.pair);
+        EXPECT_EQ(fakeDesktop.calls, c.pair.empty() ? Calls{} : Calls{"Repaint erase"});
+        ClickCell(state, FakeWindow(), std::nullopt); // lowers exactly the two cells
+        EXPECT_EQ(state.cells, ToBoard(rows));
     }
-    // A picked tile always counts as a move.
-    GameState& state = StateWith({{1, 2, 3}});
+    GameState& state = StateWith(ParseRows("1 2 3"));
     ClickCell(state, FakeWindow(), Cell{0, 0});
-    EXPECT_TRUE(HasLegalPair(state));
+    EXPECT_TRUE(HasLegalPair(state)); // a picked tile always counts as a move
 }
 
 TEST(RulesTest, FullHistoryDropsTheOldestSnapshot) {
@@ -193,12 +134,11 @@ TEST(RulesTest, SeededDeals) {
     SeedDealRandom(random, 1);
     EXPECT_EQ(NextDealRandom(random), 41);
     EXPECT_EQ(NextDealRandom(random), 18467);
-    const std::vector<TileCode> normal = {10, 15, 22, 1,  8,  16, 16, 28, 15,
-                                          13, 23, 10, 32, 14, 26, 30, 29, 11};
+    const char* normal = "10 15 22 1 8 16 16 28 15 13 23 10 32 14 26 30 29 11";
     const struct {
         OptionId difficulty;
-        std::vector<TileCode> row0;
-    } cases[] = {{CMD_EASY, {5, 15, 4, 1, 8, 0, 16, 1, 15}}, {CMD_NORMAL, normal}, {0, normal}};
+        const char* row0;
+    } cases[] = {{CMD_EASY, "5 15 4 1 8 0 16 1 15"}, {CMD_NORMAL, normal}, {0, normal}};
     for (const auto& c : cases) {
         GameState& state = StateWith({});
         state.difficulty = c.difficulty;
@@ -206,9 +146,9 @@ TEST(RulesTest, SeededDeals) {
         Oracle dealt;
         dealt.easy = c.difficulty == CMD_EASY;
         OracleDeal(dealt, 1);
-        EXPECT_EQ(dealt.rows[0], c.row0);
+        EXPECT_EQ(dealt.rows[0], ParseRows(c.row0)[0]);
         EXPECT_EQ(state.cells, ToBoard(dealt.rows));
-        EXPECT_EQ(state.tilesLeft, static_cast<int>(8 * c.row0.size()));
+        EXPECT_EQ(state.tilesLeft, TileCount(dealt.rows));
     }
 }
 
