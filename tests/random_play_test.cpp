@@ -89,10 +89,12 @@ TEST_F(AppTest, RandomPlayFollowsTheRules) {
             o.calls.push_back("Repaint erase");
         };
         clearJinglePlayed = 0;
+        fakeDesktop.calls.clear();
         Create(); // Normal, sound on
         fakeDesktop.currentTime = game;
         Paint();
         OracleDeal(o, static_cast<uint32_t>(game));
+        ASSERT_EQ(Difference(o, Game()), "") << "first deal of game " << game;
         if (game % 2 == 0) {
             o.easy = true;
             deal(CMD_EASY);

@@ -162,6 +162,9 @@ TEST(ScoreTableTest, PlacesNamesAndText) {
     FormatScoreTable(records, text, sizeof text);
     EXPECT_EQ(std::string(text).substr(0, 34), " Easy 1: -2147483648 : NNNNNNNNNN\n");
     EXPECT_EQ(std::strlen(text), 6 * 34u + 3 * 2);
+    char small[40];
+    FormatScoreTable(records, small, sizeof small);
+    EXPECT_EQ(std::string(small), std::string(text, 39));
 }
 
 TEST(ScoreTableTest, TypedNamesAreCutWithoutSplittingACharacter) {
@@ -172,6 +175,7 @@ TEST(ScoreTableTest, TypedNamesAreCutWithoutSplittingACharacter) {
         {"abcdefghijkl", "abcdefghi"},
         {"\xC3\xBD\xC4\xC3\xBD\xC4\xC3\xBD\xC4\xC3", "\xC3\xBD\xC4\xC3\xBD\xC4\xC3\xBD\xC4"},
         {"a\x96\xBC\x91\x4F\x96\xBC\x91\x4F\x96\xBC", "a\x96\xBC\x91\x4F\x96\xBC\x91\x4F"},
+        {"abcdefg\x96\xBC", "abcdefg\x96\xBC"},
         {"abcdefgh\x81\x40", "abcdefgh"},
         {"abcdefgh\x9F\x40", "abcdefgh"},
         {"abcdefgh\xE0\x40", "abcdefgh"},
