@@ -2,30 +2,20 @@
 
 #include "tests/fake_desktop.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <iterator>
 #include <sstream>
 
 namespace {
 
-std::optional<TileCode> At(const Rows& rows, int col, int row) {
-    if (row < 0 || row >= static_cast<int>(rows.size()) || col < 0 ||
-        col >= static_cast<int>(rows[row].size())) {
+std::optional<TileCode> At(const Rows& rows, Cell at) {
+    if (at.row < 0 || at.row >= int(rows.size()) || at.col < 0 ||
+        at.col >= int(rows[at.row].size()))
         return std::nullopt;
-    }
-    return rows[row][col];
+    return rows[at.row][at.col];
 }
 
 } // namespace
-
-bool LegalPair(const Rows& rows, Cell a, Cell b) {
-    const int dc = std::abs(a.col - b.col);
-    const int dr = std::abs(a.row - b.row);
-    const auto face = At(rows, a.col, a.row);
-    return face && face == At(rows, b.col, b.row) && dc + dr > 0 &&
-           (dc == 0 || dr == 0 || (dc == 1 && dr == 1));
-}
 
 Rows ParseRows(const char* text) {
     Rows rows;
@@ -42,52 +32,47 @@ Board ToBoard(const Rows& rows) {
     Board board;
     board.fill(EMPTY_CELL);
     for (size_t r = 0; r < rows.size(); ++r) {
-        for (size_t c = 0; c < rows[r].size(); ++c) {
+        for (size_t c = 0; c < rows[r].size(); ++c)
             board[c * BOARD_ROWS + r] = rows[r][c];
-        }
     }
     return board;
 }
 
 Board ShownBoard(const Oracle& o) {
     Rows shown = o.rows;
-    for (Cell cell : {o.pick ? *o.pick : Cell{-1, -1}, o.hint ? o.hint->first : Cell{-1, -1},
-                      o.hint ? o.hint->second : Cell{-1, -1}}) {
-        if (At(shown, cell.col, cell.row)) {
-            shown[cell.row][cell.col] += HIGHLIGHT_OFFSET;
-        }
+    for (const auto& cell : {o.pick, o.hint ? std::optional(o.hint->first) : std::nullopt,
+                             o.hint ? std::optional(o.hint->second) : std::nullopt}) {
+        if (cell)
+            shown[cell->row][cell->col] += HIGHLIGHT_OFFSET;
     }
     return ToBoard(shown);
 }
 
 int TileCount(const Rows& rows) {
     int count = 0;
-    for (const auto& row : rows) {
-        count += static_cast<int>(row.size());
-    }
+    for (const auto& row : rows)
+        count += int(row.size());
     return count;
+}
+
+bool LegalPair(const Rows& rows, Cell a, Cell b) {
+    const int dc = std::abs(a.col - b.col), dr = std::abs(a.row - b.row);
+    return At(rows, a) && At(rows, a) == At(rows, b) && dc + dr > 0 &&
+           (dc == 0 || dr == 0 || (dc == 1 && dr == 1));
 }
 
 std::optional<Pair> FirstPair(const Rows& rows) {
     for (int c = 0; c < BOARD_COLUMNS; ++c) {
         for (int r = 0; r < BOARD_ROWS; ++r) {
-            const auto face = At(rows, c, r);
-            if (!face) {
-                continue;
-            }
             std::vector<Cell> partners;
-            for (int k = c + 1; k < BOARD_COLUMNS; ++k) {
+            for (int k = c + 1; k < BOARD_COLUMNS; ++k)
                 partners.push_back({k, r});
-            }
-            for (int k = r + 1; k < BOARD_ROWS; ++k) {
+            for (int k = r + 1; k < BOARD_ROWS; ++k)
                 partners.push_back({c, k});
-            }
-            partners.push_back({c + 1, r - 1});
-            partners.push_back({c + 1, r + 1});
+            partners.insert(partners.end(), {{c + 1, r - 1}, {c + 1, r + 1}});
             for (Cell p : partners) {
-                if (At(rows, p.col, p.row) == face) {
+                if (At(rows, {c, r}) && At(rows, p) == At(rows, {c, r}))
                     return Pair{{c, r}, p};
-                }
             }
         }
     }
@@ -99,76 +84,64 @@ std::optional<Pair> FirstPair(const Rows& rows) {
 void OracleDeal(Oracle& o, uint32_t seed) {
     const int n = o.easy ? 9 : 18;
     Rows grid(BOARD_ROWS, std::vector<TileCode>(n));
-    for (int c = 0; c < n; ++c) {
-        for (int r = 0; r < BOARD_ROWS; ++r) {
-            grid[r][c] = 2 * c + r / 4;
-        }
-    }
+    for (int i = 0; i < 8 * n; ++i)
+        grid[i % 8][i / 8] = 2 * (i / 8) + (i % 8) / 4;
     uint32_t state = seed;
     const auto next = [&state] {
         state = state * 214013u + 2531011u;
-        return static_cast<int>(state >> 16 & 0x7FFF);
+        return int(state >> 16 & 0x7FFF);
     };
     for (int i = 0; i < 8 * n; ++i) {
         const int c = next() % n;
-        const int r = next() % 8;
-        std::swap(grid[i % 8][i / 8], grid[r][c]);
+        std::swap(grid[i % 8][i / 8], grid[next() % 8][c]);
     }
     o.rows = grid;
     o.history.clear();
     o.pick.reset();
     o.hint.reset();
     o.lost = false;
+    if (o.soundOn)
+        o.calls.push_back("PlayLoop " + std::to_string(LOOP_WAVE_SIZE));
 }
 
 void OracleClick(Oracle& o, std::optional<Cell> target) {
-    if (o.lost) {
+    if (o.lost)
         return;
-    }
     o.hint.reset();
     if (!o.pick) {
-        if (target && At(o.rows, target->col, target->row)) {
+        if (target && At(o.rows, *target)) {
             o.pick = target;
             o.calls.push_back("Repaint");
         }
         return;
     }
-    if (!target) {
+    if (!target)
         return;
-    }
     const Cell p = *o.pick;
     o.pick.reset();
     o.calls.push_back("Repaint");
-    if (!LegalPair(o.rows, p, *target)) {
+    if (!LegalPair(o.rows, p, *target))
         return;
-    }
-    if (o.history.size() == HISTORY_DEPTH) {
+    if (o.history.size() == HISTORY_DEPTH)
         o.history.erase(o.history.begin());
-    }
     o.history.push_back(o.rows);
     // The right-hand tile first, in case both share a row.
-    const Cell first = p.col > target->col ? p : *target;
-    const Cell second = p.col > target->col ? *target : p;
-    for (Cell cell : {first, second}) {
+    for (Cell cell : p.col > target->col ? std::vector{p, *target} : std::vector{*target, p})
         o.rows[cell.row].erase(o.rows[cell.row].begin() + cell.col);
-    }
     std::erase_if(o.rows, [](const auto& row) { return row.empty(); });
 }
 
 void OracleHint(Oracle& o) {
-    if (o.lost || o.hint || o.pick) {
+    if (o.lost || o.hint || o.pick)
         return;
-    }
     o.hint = FirstPair(o.rows);
-    if (o.hint) {
+    if (o.hint)
         o.calls.push_back("Repaint erase");
-    }
 }
 
 void OracleUndo(Oracle& o) {
-    if (o.history.empty()) {
+    if (o.history.empty())
         return;
-    }
     o.rows = o.history.back();
     o.history.pop_back();
     o.pick.reset();
@@ -177,25 +150,22 @@ void OracleUndo(Oracle& o) {
 }
 
 void OraclePaint(Oracle& o) {
-    if (o.rows.empty()) {
-        o.history.clear();
-        if (!o.clearJinglePlayed && o.soundOn) {
-            o.calls.push_back("PlayOnce " + std::to_string(CLEAR_WAVE_SIZE));
-        }
-        o.clearJinglePlayed = true;
-        return;
+    const bool cleared = o.rows.empty();
+    if (!cleared) {
+        if (o.lost)
+            return;
+        o.clearJinglePlayed = false;
+        if (o.pick || FirstPair(o.rows))
+            return;
+        o.lost = true;
     }
-    if (o.lost) {
-        return;
-    }
-    o.clearJinglePlayed = false;
-    if (o.pick || FirstPair(o.rows)) {
-        return;
-    }
-    o.lost = true;
     o.history.clear();
-    if (o.soundOn) {
-        o.calls.push_back("PlayOnce " + std::to_string(GAME_OVER_WAVE_SIZE));
-    }
-    o.calls.push_back("MessageBox");
+    o.calls.push_back("StopClock");
+    if (o.soundOn && !(cleared && o.clearJinglePlayed))
+        o.calls.push_back("PlayOnce " +
+                          std::to_string(cleared ? CLEAR_WAVE_SIZE : GAME_OVER_WAVE_SIZE));
+    if (cleared)
+        o.clearJinglePlayed = true;
+    else
+        o.calls.push_back("MessageBox");
 }

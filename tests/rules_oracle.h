@@ -25,7 +25,7 @@ struct Oracle {
     bool lost = false;
     bool clearJinglePlayed = false;
     // What the last operations asked of the desktop: "Repaint", "Repaint
-    // erase", "PlayOnce <wave size>", "MessageBox".
+    // erase", "PlayLoop <size>", "PlayOnce <size>", "StopClock", "MessageBox".
     std::vector<std::string> calls;
 };
 

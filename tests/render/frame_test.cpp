@@ -122,7 +122,10 @@ TEST_P(FrameTest, TilesShowTheirFacesAndTheirSidesWhereTheRightOrLowerCellIsEmpt
     for (int i = 0; i < BOARD_CELLS; ++i) {
         const Point at = Mini() ? Point{80 + 17 * (i / 8), 7 + 22 * (i % 8)}
                                 : Point{30 + 34 * (i / 8), 90 + 44 * (i % 8)};
-        EXPECT_TRUE(Shows(full, at, sheet, TileFaceRegion(GetParam(), i % 72))) << i;
+        const int code = i % 72; // highlighted codes four sheet rows below their faces
+        const Region face = Mini() ? Region{20 * (code % 9), 25 * (code / 9), 17, 22}
+                                   : Region{40 * (code % 9), 50 * (code / 9), 34, 44};
+        EXPECT_TRUE(Shows(full, at, sheet, face)) << i;
     }
     // A tile at (col, row) with its right and lower neighbours as given: the
     // pixel just past its face's bottom-right corner, over the empty diagonal
@@ -151,7 +154,7 @@ TEST_P(FrameTest, TilesShowTheirFacesAndTheirSidesWhereTheRightOrLowerCellIsEmpt
         DrawTiles(frame.surface, state, Point{2, 1});
         const Point at = {(Mini() ? 80 + 17 * c.col : 30 + 34 * c.col) + 2,
                           (Mini() ? 7 + 22 * c.row : 90 + 44 * c.row) + 1};
-        const Region cell = TileCellRegion(GetParam(), 40);
+        const Region cell = Mini() ? Region{80, 100, 20, 25} : Region{160, 200, 40, 50}; // code 40
         EXPECT_EQ(frame.At(at.x + pitch.width + 1, at.y + pitch.height + 1),
                   c.sides ? SheetAt(sheet, cell.x + pitch.width + 1, cell.y + pitch.height + 1)
                           : MARK)
@@ -161,14 +164,14 @@ TEST_P(FrameTest, TilesShowTheirFacesAndTheirSidesWhereTheRightOrLowerCellIsEmpt
 }
 
 TEST_P(FrameTest, CommittedSheetsKeepTheMaskConvention) {
-    const Region bg = BackgroundRegion(GetParam());
+    const Region bg = Mini() ? Region{115, 46, 30, 30} : Region{311, 41, 68, 57};
     const Surface& panel = PanelSheetFor(GetParam());
     for (int i = 0; i < bg.width * bg.height; ++i) {
         ASSERT_EQ(SheetAt(panel, bg.x + i % bg.width, bg.y + i / bg.width),
                   Mini() ? 0xFFFFFFu : 0x008080u);
     }
     const Surface& sheet = TileSheetFor(GetParam());
-    const Region mask = EdgeMaskRegion(GetParam());
+    const Region mask = Mini() ? Region{20, 200, 20, 25} : Region{0, 400, 40, 50};
     const int edge = Mini() ? 3 : 6;
     for (int dy = 0; dy < mask.height; ++dy) {
         for (int dx = 0; dx < mask.width; ++dx) {
@@ -179,8 +182,9 @@ TEST_P(FrameTest, CommittedSheetsKeepTheMaskConvention) {
                                 (up < edge && dx < edge - up) || (dx == mask.width - 1 && up == 0);
             ASSERT_EQ(SheetAt(sheet, mask.x + dx, mask.y + dy), corner ? 0xFFFFFFu : 0u);
             for (TileCode code = 0; corner && code < 72; ++code) {
-                const Region cell = TileCellRegion(GetParam(), code);
-                ASSERT_EQ(SheetAt(sheet, cell.x + dx, cell.y + dy), 0u) << code;
+                ASSERT_EQ(
+                    SheetAt(sheet, mask.width * (code % 9) + dx, mask.height * (code / 9) + dy), 0u)
+                    << code;
             }
         }
     }

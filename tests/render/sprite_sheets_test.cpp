@@ -1,6 +1,6 @@
 // From bitmap to sprite sheet: the decoder (exact pixels from good files, a
 // named refusal for every kind of damage, no read outside the buffer in the
-// sanitizer build), loading the sheets, and where tiles and digits are cut.
+// sanitizer build), and loading the sheets.
 #include "resources/resource_ids.h"
 #include "tests/fake_desktop.h"
 #include "view/bmp_reader.h"
@@ -154,31 +154,4 @@ TEST(SpriteSheetsTest, BadSheetsStayEmptyWithOneLineEach) {
     ReleaseSpriteSheets();
     EXPECT_TRUE(IsEmptySurface(panelSheetMini));
     ResetFakeDesktop();
-}
-
-TEST(SpriteSheetsTest, TileCellsFollowTheCodeGridAndDigitsTheirRow) {
-    const struct {
-        Region got;
-        std::vector<int> want;
-    } cases[] = {
-        {TileCellRegion(CMD_MINI, 0), {0, 0, 20, 25}},
-        {TileCellRegion(CMD_MINI, 35), {160, 75, 20, 25}},
-        {TileCellRegion(CMD_MINI, 36), {0, 100, 20, 25}},
-        {TileCellRegion(CMD_MINI, 71), {160, 175, 20, 25}},
-        {TileCellRegion(CMD_LARGE, 35), {320, 150, 40, 50}},
-        {TileCellRegion(CMD_LARGE, 36), {0, 200, 40, 50}},
-        {TileCellRegion(CMD_LARGE, 71), {320, 350, 40, 50}},
-        {TileFaceRegion(CMD_MINI, 40), {80, 100, 17, 22}},
-        {TileFaceRegion(CMD_LARGE, 40), {160, 200, 34, 44}},
-        {DigitRegion(CMD_MINI, 9), {154, 124, 15, 18}},
-        {DigitRegion(CMD_LARGE, 9), {343, 1, 36, 39}},
-        {EdgeMaskRegion(CMD_MINI), {20, 200, 20, 25}},
-        {EdgeMaskRegion(CMD_LARGE), {0, 400, 40, 50}},
-        {BackgroundRegion(CMD_MINI), {115, 46, 30, 30}},
-        {BackgroundRegion(CMD_LARGE), {311, 41, 68, 57}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(std::vector<int>({c.got.x, c.got.y, c.got.width, c.got.height}), c.want)
-            << "case " << (&c - cases);
-    }
 }
