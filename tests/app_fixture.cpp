@@ -7,6 +7,7 @@
 #include <cstring>
 
 void AppTest::SetUp() {
+    testing::internal::CaptureStderr(); // the sheets are missing here
     ResetFakeDesktop();
     fakeDesktop.scoreDirectory = directory.path;
     fakeDesktop.resources[IDW_LOOP].assign(LOOP_WAVE_SIZE, 0x80);
@@ -22,6 +23,7 @@ void AppTest::TearDown() {
     if (gameRecord) {
         OnDestroy(Window());
     }
+    testing::internal::GetCapturedStderr();
 }
 
 void AppTest::Create() {

@@ -116,9 +116,10 @@ TEST_F(ScoreFileTest, UnusableFilesMeanDefaultsAndNothingWritten) {
     EXPECT_EQ(ReadWholeFile(path), easy);
 
     std::filesystem::remove(path);
-    std::filesystem::create_directory(path); // a directory in its place
-    for (const std::string& where : {std::string(), directory.Path("missing"),
-                                     std::string(MAX_FILE_PATH - 5, 'x'), directory.path}) {
+    std::filesystem::create_directory(path);           // a directory in its place
+    const std::string tooLong(MAX_FILE_PATH - 5, 'x'); // twice: nothing may be left behind
+    for (const std::string& where :
+         {std::string(), directory.Path("missing"), tooLong, tooLong, directory.path}) {
         fakeDesktop.scoreDirectory = where;
         EXPECT_EQ(Load(), defaults) << where;
         savedLayout = CMD_LARGE;
