@@ -12,8 +12,8 @@
 
 namespace {
 
-constexpr int GAMES = 800;
-constexpr int STEPS = 500;
+constexpr int GAMES = 400;
+constexpr int STEPS = 450;
 
 // A legal partner of the picked tile, most of the time there is one.
 std::optional<Cell> Partner(EventSource& events, const Oracle& o) {

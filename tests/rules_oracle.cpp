@@ -39,13 +39,13 @@ Board ToBoard(const Rows& rows) {
 }
 
 Board ShownBoard(const Oracle& o) {
-    Rows shown = o.rows;
+    Board board = ToBoard(o.rows);
     for (const auto& cell : {o.pick, o.hint ? std::optional(o.hint->first) : std::nullopt,
                              o.hint ? std::optional(o.hint->second) : std::nullopt}) {
         if (cell)
-            shown[cell->row][cell->col] += HIGHLIGHT_OFFSET;
+            board[cell->col * BOARD_ROWS + cell->row] += HIGHLIGHT_OFFSET;
     }
-    return ToBoard(shown);
+    return board;
 }
 
 int TileCount(const Rows& rows) {
@@ -64,14 +64,18 @@ bool LegalPair(const Rows& rows, Cell a, Cell b) {
 std::optional<Pair> FirstPair(const Rows& rows) {
     for (int c = 0; c < BOARD_COLUMNS; ++c) {
         for (int r = 0; r < BOARD_ROWS; ++r) {
-            std::vector<Cell> partners;
-            for (int k = c + 1; k < BOARD_COLUMNS; ++k)
-                partners.push_back({k, r});
-            for (int k = r + 1; k < BOARD_ROWS; ++k)
-                partners.push_back({c, k});
-            partners.insert(partners.end(), {{c + 1, r - 1}, {c + 1, r + 1}});
-            for (Cell p : partners) {
-                if (At(rows, {c, r}) && At(rows, p) == At(rows, {c, r}))
+            const auto face = At(rows, {c, r});
+            const auto same = [&](Cell p) { return face && At(rows, p) == face; };
+            for (int k = c + 1; k < BOARD_COLUMNS; ++k) {
+                if (same({k, r}))
+                    return Pair{{c, r}, {k, r}};
+            }
+            for (int k = r + 1; k < BOARD_ROWS; ++k) {
+                if (same({c, k}))
+                    return Pair{{c, r}, {c, k}};
+            }
+            for (Cell p : {Cell{c + 1, r - 1}, Cell{c + 1, r + 1}}) {
+                if (same(p))
                     return Pair{{c, r}, p};
             }
         }
