@@ -20,7 +20,7 @@ TEST(LayoutTest, HitTestBordersOfBothLayouts) {
         {CMD_LARGE, 64, 134, {1, 1}}, {CMD_LARGE, 641, 441, {17, 7}},
         {CMD_LARGE, 642, 200, {}},    {CMD_LARGE, 300, 442, {}},
         {CMD_LARGE, 29, 200, {}},     {CMD_LARGE, 300, 89, {}},
-        {0, 30, 90, {0, 0}},          {0, 80, 7, {}}, // any other value is large
+        {0, 30, 90, {0, 0}},          {0, 80, 7, {}} // any other value is large
     };
     for (const auto& c : cases) {
         const auto cell = HitTestCell(c.layout, c.x, c.y);
@@ -39,7 +39,7 @@ TEST(LayoutTest, WindowIsCentredEvenOnASmallScreen) {
         {CMD_MINI, 1280, 1024, {395, 394, 490, 235, 470, 186}},
         {CMD_LARGE, 1281, 1025, {290, 227, 700, 570, 648, 504}},
         {CMD_MINI, 480, 200, {-5, -17, 490, 235, 470, 186}},
-        {CMD_MINI, 489, 236, {0, 0, 490, 235, 470, 186}}, // -1 / 2 truncates to 0
+        {CMD_MINI, 489, 236, {0, 0, 490, 235, 470, 186}} // -1 / 2 truncates to 0
     };
     for (const auto& c : cases) {
         const WindowPlacement p = PlacementFor(c.layout, c.screenWidth, c.screenHeight);

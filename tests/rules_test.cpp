@@ -50,8 +50,7 @@ TEST(RulesTest, PickingTwoTilesRemovesLegalPairsAndClosesTheRows) {
         {"1/2/3 4 5 6 31/8/9 10 11 12 13 31", {4, 2}, {5, 4}, ""},
         {"1 2 1", {0, 0}, {1, 0}, ""},
         {"1 2 1", {0, 0}, {5, 5}, ""},
-        {"1 2 1", {0, 0}, {0, 0}, ""},
-    };
+        {"1 2 1", {0, 0}, {0, 0}, ""}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.before << " -> " << c.after);
         const Rows before = ParseRows(c.before);
@@ -71,23 +70,21 @@ TEST(RulesTest, PickingTwoTilesRemovesLegalPairsAndClosesTheRows) {
 TEST(RulesTest, HintShowsTheFirstPairInScanOrder) {
     const struct {
         const char* board;
-        std::vector<int> pair; // the scanned cell, then its partner
-    } cases[] = {
-        {"5 6 6/7 8/7", {0, 1, 0, 2}}, // columns before rows
-        {"9 1 2 3 4 9/5/6/9", {0, 0, 5, 0}},
-        {"9 1/2 9/9", {0, 0, 0, 2}},
-        {"1 9/9 2/3 9", {0, 1, 1, 0}},
-        {"0 1 2 3 4 5 6/7 8 9 10 11 12 13/14 15 16 17 18 19 21/22 23 24 25 26 27 28/"
-         "29 30 31 20 32 33 34/35 0 1 2 20 3 4",
-         {3, 4, 4, 5}},
-        {"0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17/"
-         "18 19 20 21 22 23 24 25 26 27 28 29 30 31 32 33 17 35",
-         {16, 1, 17, 0}},
-        {FULL_ROW, {0, 0, 17, 0}},
-        {"1 2 3/4 5 6/7 8 1", {}},
-        {"1 2 3/4 5 1", {}},
-        {"", {}},
-    };
+        std::vector<int> pair;                  // the scanned cell, then its partner
+    } cases[] = {{"5 6 6/7 8/7", {0, 1, 0, 2}}, // columns before rows
+                 {"9 1 2 3 4 9/5/6/9", {0, 0, 5, 0}},
+                 {"9 1/2 9/9", {0, 0, 0, 2}},
+                 {"1 9/9 2/3 9", {0, 1, 1, 0}},
+                 {"0 1 2 3 4 5 6/7 8 9 10 11 12 13/14 15 16 17 18 19 21/22 23 24 25 26 27 28/"
+                  "29 30 31 20 32 33 34/35 0 1 2 20 3 4",
+                  {3, 4, 4, 5}},
+                 {"0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17/"
+                  "18 19 20 21 22 23 24 25 26 27 28 29 30 31 32 33 17 35",
+                  {16, 1, 17, 0}},
+                 {FULL_ROW, {0, 0, 17, 0}},
+                 {"1 2 3/4 5 6/7 8 1", {}},
+                 {"1 2 3/4 5 1", {}},
+                 {"", {}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.board);
         const Rows rows = ParseRows(c.board);

@@ -127,6 +127,14 @@ TEST_F(ScoreFileTest, UnusableFilesMeanDefaultsAndNothingWritten) {
     }
     EXPECT_FALSE(FileExists(directory.Path("missing")));
     EXPECT_TRUE(std::filesystem::is_directory(path));
+    // A path that just fills the buffer, its NUL included, is used.
+    std::string deep = directory.path;
+    while (deep.size() < MAX_FILE_PATH - 15)
+        deep += "/" + std::string(std::min<size_t>(200, MAX_FILE_PATH - 16 - deep.size()), 'd');
+    std::filesystem::create_directories(deep);
+    fakeDesktop.scoreDirectory = deep;
+    Load();
+    EXPECT_TRUE(FileExists(deep + "/Dudazure2.hsc"));
 }
 
 ScoreRecord Record(uint32_t time, const char* name) {
@@ -184,7 +192,7 @@ TEST(ScoreTableTest, TypedNamesAreCutWithoutSplittingACharacter) {
         {"abcdefgh\x80\x40", "abcdefgh\x80"},
         {"abcdefgh\xA0\x40", "abcdefgh\xA0"},
         {"abcdefgh\xFD\x40", "abcdefgh\xFD"},
-        {"ab\x96", "ab\x96"}, // a lead byte at the end stands alone
+        {"ab\x96", "ab\x96"} // a lead byte at the end stands alone
     };
     for (const auto& c : cases) {
         char name[NAME_FIELD_SIZE];

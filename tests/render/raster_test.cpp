@@ -25,21 +25,19 @@ TEST(RasterTest, OperationsCombineExactlyInsideTheClippedRectangle) {
     constexpr int DW = 12, DH = 7, SW = 9, SH = 6;
     const struct {
         int dx, dy, sx, sy, w, h;
-    } cases[] = {
-        {2, 1, 1, 2, 7, 3},
-        {-2, -1, 0, 0, 7, 4},
-        {8, 5, 0, 0, 7, 4},
-        {0, 0, -2, -3, 7, 5},
-        {0, 0, 3, 4, 9, 9},
-        {-1, -2, -1, 1, 20, 20},
-        {12, 0, 0, 0, 3, 3},
-        {0, 0, 9, 0, 3, 3},
-        {0, 0, 0, 0, 0, 3},
-        {0, 0, 0, 0, 3, -1},
-        {INT_MIN, INT_MIN, 0, 0, INT_MAX, INT_MAX},
-        {INT_MAX, 0, 0, 0, INT_MAX, 3},
-        {0, 0, INT_MIN, INT_MIN, INT_MAX, INT_MAX},
-    };
+    } cases[] = {{2, 1, 1, 2, 7, 3},
+                 {-2, -1, 0, 0, 7, 4},
+                 {8, 5, 0, 0, 7, 4},
+                 {0, 0, -2, -3, 7, 5},
+                 {0, 0, 3, 4, 9, 9},
+                 {-1, -2, -1, 1, 20, 20},
+                 {12, 0, 0, 0, 3, 3},
+                 {0, 0, 9, 0, 3, 3},
+                 {0, 0, 0, 0, 0, 3},
+                 {0, 0, 0, 0, 3, -1},
+                 {INT_MIN, INT_MIN, 0, 0, INT_MAX, INT_MAX},
+                 {INT_MAX, 0, 0, 0, INT_MAX, 3},
+                 {0, 0, INT_MIN, INT_MIN, INT_MAX, INT_MAX}};
     const auto before = [](int x, int y) {
         return 0x5A3C96u ^ uint32_t(x * 0x010307 + y * 0x0A0B0C);
     };

@@ -22,10 +22,9 @@ constexpr size_t PIXEL_OFFSET = 10, INFO_SIZE = 14, WIDTH = 18, HEIGHT = 22, PLA
                  PIXELS = PALETTE + 64;
 
 // The standard 16 colours as 0x00RRGGBB, by palette index.
-constexpr uint32_t COLOURS[16] = {
-    0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
-    0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF,
-};
+constexpr uint32_t COLOURS[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080,
+                                  0x008080, 0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00,
+                                  0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
 
 void Put(std::vector<unsigned char>& file, size_t offset, uint32_t value, int size = 4) {
     for (int i = 0; i < size; ++i) {
@@ -100,29 +99,27 @@ TEST(BmpReaderTest, RefusesEachDamagedField) {
         uint32_t value;
         int bytes;
         BmpError expected;
-    } cases[] = {
-        {0, 'B' | ('X' << 8), 2, BMP_NOT_BMP},
-        {INFO_SIZE, 12, 4, BMP_BAD_HEADER},
-        {PLANES, 2, 2, BMP_BAD_PLANES},
-        {BIT_COUNT, 8, 2, BMP_WRONG_DEPTH},
-        {COMPRESSION, 2, 4, BMP_COMPRESSED},
-        {WIDTH, 0, 4, BMP_BAD_DIMENSIONS},
-        {WIDTH, 0xFFFFFFFFu, 4, BMP_BAD_DIMENSIONS},
-        {HEIGHT, 0, 4, BMP_BAD_DIMENSIONS},
-        {HEIGHT, 0x80000000u, 4, BMP_TOO_LARGE},
-        {WIDTH, 16385, 4, BMP_TOO_LARGE},
-        {HEIGHT, 16385, 4, BMP_TOO_LARGE},
-        {HEIGHT, static_cast<uint32_t>(-16385), 4, BMP_TOO_LARGE},
-        {WIDTH, 16384, 4, BMP_TRUNCATED}, // the largest side, wider than the data
-        {HEIGHT, 4, 4, BMP_TRUNCATED},
-        {COLOURS_USED, 2, 4, BMP_WRONG_PALETTE},
-        {PALETTE + 4 * 15, 0xFFFFFE, 4, BMP_WRONG_PALETTE},
-        {PALETTE, 0x000001, 4, BMP_WRONG_PALETTE},
-        {PALETTE + 4 * 3 + 3, 0x7F, 1, BMP_OK}, // the reserved byte is not a colour
-        {PIXEL_OFFSET, PIXELS - 1, 4, BMP_BAD_PIXEL_OFFSET},
-        {PIXEL_OFFSET, 0xFFFFFFFFu, 4, BMP_TRUNCATED},
-        {PIXEL_OFFSET, PIXELS + 1, 4, BMP_TRUNCATED},
-    };
+    } cases[] = {{0, 'B' | ('X' << 8), 2, BMP_NOT_BMP},
+                 {INFO_SIZE, 12, 4, BMP_BAD_HEADER},
+                 {PLANES, 2, 2, BMP_BAD_PLANES},
+                 {BIT_COUNT, 8, 2, BMP_WRONG_DEPTH},
+                 {COMPRESSION, 2, 4, BMP_COMPRESSED},
+                 {WIDTH, 0, 4, BMP_BAD_DIMENSIONS},
+                 {WIDTH, 0xFFFFFFFFu, 4, BMP_BAD_DIMENSIONS},
+                 {HEIGHT, 0, 4, BMP_BAD_DIMENSIONS},
+                 {HEIGHT, 0x80000000u, 4, BMP_TOO_LARGE},
+                 {WIDTH, 16385, 4, BMP_TOO_LARGE},
+                 {HEIGHT, 16385, 4, BMP_TOO_LARGE},
+                 {HEIGHT, static_cast<uint32_t>(-16385), 4, BMP_TOO_LARGE},
+                 {WIDTH, 16384, 4, BMP_TRUNCATED}, // the largest side, wider than the data
+                 {HEIGHT, 4, 4, BMP_TRUNCATED},
+                 {COLOURS_USED, 2, 4, BMP_WRONG_PALETTE},
+                 {PALETTE + 4 * 15, 0xFFFFFE, 4, BMP_WRONG_PALETTE},
+                 {PALETTE, 0x000001, 4, BMP_WRONG_PALETTE},
+                 {PALETTE + 4 * 3 + 3, 0x7F, 1, BMP_OK}, // the reserved byte is not a colour
+                 {PIXEL_OFFSET, PIXELS - 1, 4, BMP_BAD_PIXEL_OFFSET},
+                 {PIXEL_OFFSET, 0xFFFFFFFFu, 4, BMP_TRUNCATED},
+                 {PIXEL_OFFSET, PIXELS + 1, 4, BMP_TRUNCATED}};
     for (const auto& c : cases) {
         std::vector<unsigned char> file = BuildBmp4(7, 3); // rows of 4 bytes
         Put(file, c.offset, c.value, c.bytes);
