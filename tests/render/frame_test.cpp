@@ -87,8 +87,13 @@ TEST_P(FrameTest, BackgroundPanelAndCounters) {
         Frame frame(700, 530);
         ComposeFrame(state, frame.surface, 680, 510, Point{3, 2});
         const Surface& sheet = PanelSheetFor(GetParam());
-        for (const auto& [at, region] : elements) {
-            EXPECT_TRUE(Shows(frame, {at.x + 3, at.y + 2}, sheet, region));
+        for (const auto& [at, r] : elements) {
+            EXPECT_TRUE(Shows(frame, {at.x + 3, at.y + 2}, sheet, r));
+            // Nothing more: the background right of and below the element.
+            for (int i = 0; i < r.height; ++i)
+                EXPECT_EQ(frame.At(at.x + 3 + r.width, at.y + 2 + i), plain) << at.x << " " << i;
+            for (int i = 0; i < r.width && r.height != 120; ++i)
+                EXPECT_EQ(frame.At(at.x + 3 + i, at.y + 2 + r.height), plain) << at.x << " " << i;
         }
         for (int i = 0; i < 7; ++i) {
             const Point at = Mini() ? digitAt[i] : Point{200 + 36 * i + (i > 2 ? 172 : 0), 460};
