@@ -1,7 +1,6 @@
 // Frames composed from the committed sheets: the background laid from the
 // buffer's corner, the panel elements and counter digits at their places
 // plus the client origin, every tile's face at its cell, and the edge rule.
-// Then the sheets' own mask convention.
 #include "resources/embedded_resources.h"
 #include "resources/resource_ids.h"
 #include "tests/fake_desktop.h"
@@ -162,27 +161,6 @@ TEST_P(FrameTest, TilesShowTheirFacesAndTheirSidesWhereTheRightOrLowerCellIsEmpt
                           : MARK)
             << c.col << " " << c.row << " " << c.right << " " << c.below;
         EXPECT_TRUE(c.right != EMPTY_CELL || frame.At(at.x + cell.width - 1, at.y) == MARK);
-    }
-}
-
-// Tile cells are black wherever the edge mask is white: the top-right and
-// bottom-left triangles and the bottom-right pixel.
-TEST_P(FrameTest, CommittedSheetsKeepTheMaskConvention) {
-    const Surface& sheet = TileSheetFor(GetParam());
-    const Region mask = Mini() ? Region{20, 200, 20, 25} : Region{0, 400, 40, 50};
-    const int edge = Mini() ? 3 : 6;
-    for (int dy = 0; dy < mask.height; ++dy) {
-        for (int dx = 0; dx < mask.width; ++dx) {
-            const int up = mask.height - 1 - dy;
-            const bool corner = (dy < edge && dx >= mask.width - (edge - dy)) ||
-                                (up < edge && dx < edge - up) || (dx == mask.width - 1 && up == 0);
-            ASSERT_EQ(SheetAt(sheet, mask.x + dx, mask.y + dy), corner ? 0xFFFFFFu : 0u);
-            for (TileCode code = 0; corner && code < 72; ++code) {
-                ASSERT_EQ(
-                    SheetAt(sheet, mask.width * (code % 9) + dx, mask.height * (code / 9) + dy), 0u)
-                    << code;
-            }
-        }
     }
 }
 
