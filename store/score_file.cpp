@@ -90,8 +90,8 @@ ScoreFile ReadScoreFile(FileHandle file) {
     unsigned char image[SCORE_FILE_SIZE] = {};
     const size_t got = ReadFileBytes(file, image, sizeof image);
 
+    // The magic is compared with nothing; a rewrite puts SCORE_FILE_MAGIC back.
     ScoreFile contents{};
-    contents.magic = static_cast<uint16_t>(image[0] | image[1] << 8);
     for (int i = 0; i < SCORE_RECORD_COUNT; ++i) {
         const size_t offset = RECORDS_OFFSET + static_cast<size_t>(i) * SCORE_RECORD_SIZE;
         if (got < offset + SCORE_RECORD_SIZE) {
