@@ -7,7 +7,6 @@ HIGHLIGHT_OFFSET, EMPTY_CELL, ROWS, COLUMNS = 36, 72, 8, 18
 
 
 def parse_board(text):
-    """The rows of cell codes and the tiles left, from --print-board."""
     rows = [list(map(int, line.split())) for line in text.splitlines() if line[:1].isdigit()]
     if len(rows) != ROWS or any(len(row) != COLUMNS for row in rows) or "tilesLeft" not in text:
         raise Failure("unexpected board print:\n" + text)
@@ -25,8 +24,7 @@ def first_legal_pair(rows):
     cells = [(c, r) for r in range(ROWS) for c in range(COLUMNS) if rows[r][c] != EMPTY_CELL]
     for i, (c1, r1) in enumerate(cells):
         for c2, r2 in cells[i + 1:]:
-            if rows[r1][c1] == rows[r2][c2] and (r1 == r2 or c1 == c2 or abs(c1 - c2) == 1 ==
-                                                 abs(r1 - r2)):
+            if rows[r1][c1] == rows[r2][c2] and (c1 - c2) * (r1 - r2) in (0, 1, -1):
                 return (c1, r1), (c2, r2)
     raise Failure("the deal has no legal pair")
 
@@ -43,5 +41,4 @@ def hint_pair(rows):
 
 
 def moves_text(pairs):
-    """Pairs of cells ((c1, r1), (c2, r2)) as the tool's --moves text."""
     return " ".join("%d,%d %d,%d" % (a + b) for a, b in pairs)

@@ -1,11 +1,9 @@
-"""What the end-to-end tests know of the game from outside, on either
-desktop: the faked clock, the menu commands and their keys, the layouts."""
+"""What the tests know of the game on either desktop: clock, commands, layouts."""
 
 import calendar
 import time
 
-# The wall clock stands still at one second while the program runs, so every
-# deal of a run gets the same seed: the low 32 bits of time() at that second.
+# The faked wall clock stands still: every deal of a run gets the same seed.
 PLAY_TIME = "2026-12-24 09:00:01"  # a Normal deal to play on
 CLEAR_TIME = "2026-12-24 09:00:15"  # an Easy deal that following the hint clears
 STUCK_TIME = "2026-12-24 09:00:17"  # an Easy deal the hint leaves stuck after 17 pairs
@@ -20,17 +18,12 @@ def seed_for(faked_time):
 
 
 # Menu commands, and their keys: Alt and the drop-down's mnemonic, then the item's.
-CMD_EASY, CMD_NORMAL = 32777, 32778
-CMD_SOUND_ON, CMD_SOUND_OFF = 32779, 32780
-CMD_MINI, CMD_LARGE = 32781, 32782
+CMD_EASY, CMD_NORMAL, CMD_SOUND_ON, CMD_SOUND_OFF, CMD_MINI, CMD_LARGE = range(32777, 32783)
 CMD_UNDO, CMD_HINT, CMD_HIGH_SCORE, CMD_NEW_GAME, CMD_QUIT = 32772, 32773, 32774, 32775, 105
-KEYS_NEW_GAME, KEYS_UNDO, KEYS_HINT = ("alt+f", "n"), ("alt+f", "u"), ("alt+f", "h")
-KEYS_HIGH_SCORE, KEYS_QUIT = ("alt+f", "s"), ("alt+f", "q")
-KEYS_EASY, KEYS_NORMAL, KEYS_SOUND_OFF = ("alt+o", "e"), ("alt+o", "n"), ("alt+o", "f")
-KEYS_MINI, KEYS_LARGE = ("alt+o", "m"), ("alt+o", "l")
+KEYS_NEW_GAME, KEYS_UNDO, KEYS_HINT, KEYS_HIGH_SCORE, KEYS_QUIT = (("alt+f", k) for k in "nuhsq")
+KEYS_EASY, KEYS_NORMAL, KEYS_SOUND_OFF, KEYS_MINI, KEYS_LARGE = (("alt+o", k) for k in "enfml")
 
-# Geometry in game pixels. client: the drawing's size; origin and pitch: the
-# board's cells; the counters as (x, y, width, height).
+# In game pixels: the drawing's size, the board's cells, the counters (x, y, w, h).
 LAYOUTS = {
     "mini": {"client": (470, 186), "origin": (80, 7), "pitch": (17, 22),
              "tiles_counter": (425, 105, 45, 18), "time_counter": (410, 160, 60, 18)},
@@ -45,5 +38,4 @@ def cell_centre(layout, col, row):
 
 
 def time_mask(layout):
-    """The clock's digits, which the tests cannot pin down to the second."""
     return [LAYOUTS[layout]["time_counter"]]

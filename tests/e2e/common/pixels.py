@@ -1,5 +1,4 @@
-"""PNG files as RGB bytes through ImageMagick, and what the screen shows
-compared with an expected frame outside masked rectangles."""
+"""What the screen shows against an expected PNG, outside masked rectangles."""
 
 import subprocess
 
@@ -12,12 +11,11 @@ def convert(*args, stdout=subprocess.DEVNULL):
 
 
 def png_pixels(path):
-    """The image's pixels as RGB bytes, 8 bits a channel, row after row."""
+    """RGB bytes, 8 bits a channel, row after row."""
     return convert(path, "-depth", "8", "rgb:-", stdout=subprocess.PIPE)
 
 
 def scaled(png, factor, out):
-    """The image with every pixel repeated factor times each way."""
     convert(png, "-scale", "%d%%" % (100 * factor), out)
     return out
 
@@ -27,15 +25,13 @@ def differences(shown, expected, width, height, masks=()):
     shown, expected); images of another size differ in every pixel, with no first."""
     if len(shown) != width * height * 3 or len(expected) != width * height * 3:
         return width * height, None
-    count, first = 0, None
-    for y in (y for y in range(height) if shown[y * width * 3:(y + 1) * width * 3] !=
-              expected[y * width * 3:(y + 1) * width * 3]):
-        for x, at in ((x, (y * width + x) * 3) for x in range(width)):
-            if shown[at:at + 3] != expected[at:at + 3] and not any(
-                    mx <= x < mx + mw and my <= y < my + mh for mx, my, mw, mh in masks):
-                count += 1
-                first = first or (x, y, tuple(shown[at:at + 3]), tuple(expected[at:at + 3]))
-    return count, first
+    row = 3 * width
+    wrong = [(x, y, tuple(shown[at:at + 3]), tuple(expected[at:at + 3])) for y in range(height)
+             if shown[row * y:row * (y + 1)] != expected[row * y:row * (y + 1)]
+             for x, at in ((x, row * y + 3 * x) for x in range(width))
+             if shown[at:at + 3] != expected[at:at + 3] and not any(
+                 mx <= x < mx + mw and my <= y < my + mh for mx, my, mw, mh in masks)]
+    return len(wrong), wrong[0] if wrong else None
 
 
 def wait_for_pixels(grab, expected_png, size, masks=(), timeout=10.0, step=0.1):

@@ -1,5 +1,4 @@
-"""The headless render tool (tovrin-mini-render): the frame the game shows
-for a known deal after moves, and the board as cell codes."""
+"""The render tool: the game's frame and board for a known deal after moves."""
 
 import subprocess
 
@@ -23,7 +22,6 @@ class RenderTool:
         return out
 
     def board(self, layout, difficulty, seed, moves=""):
-        """The board after moves as rows of cell codes, and the tiles left."""
         return parse_board(self._run(layout, difficulty, seed, moves, "--print-board"))
 
     def hint_path(self, layout, difficulty, seed):

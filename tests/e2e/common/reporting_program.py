@@ -1,10 +1,11 @@
-"""A program under test that tells what happens through its report file
-(TOVRIN_MINI_REPORT); waits look for a line past a mark (a line count)
-until a deadline or the program's end. Subclasses start self.process."""
+"""A program that tells what happens in its report file (TOVRIN_MINI_REPORT);
+waits look for a line past a mark (a line count) until a deadline or the
+program's end. The caller starts self.process."""
 
 import re
 import subprocess
 import time
+from pathlib import Path
 
 from checks import Failure, wait_until
 
@@ -16,9 +17,6 @@ class ReportingProgram:
         self.started = time.monotonic()
         self.latest = self.started + lifetime if lifetime is not None else None
 
-    def running(self):
-        return self.process.poll() is None
-
     def wait_exit(self, timeout=None):
         try:
             return self.process.wait(timeout=timeout or self.timeout)
@@ -26,11 +24,8 @@ class ReportingProgram:
             raise Failure("%s did not exit" % self.name)
 
     def lines(self):
-        try:
-            with open(self.report_path, encoding="utf-8", errors="replace") as report:
-                return report.read().splitlines()
-        except FileNotFoundError:
-            return []
+        report = Path(self.report_path)
+        return report.read_text("utf-8", "replace").splitlines() if report.exists() else []
 
     def mark(self):
         return len(self.lines())
@@ -41,7 +36,6 @@ class ReportingProgram:
                      if (m := re.fullmatch(pattern, line))), None)
 
     def last_before(self, pattern, before=None):
-        """The match of the last line before position before that matches pattern."""
         for line in reversed(self.lines()[:before]):
             if match := re.fullmatch(pattern, line):
                 return match
@@ -49,21 +43,18 @@ class ReportingProgram:
 
     def wait_line_index(self, pattern, after=0, timeout=None):
         """Waits for a line past after that matches pattern; (index, match)."""
-        timeout = timeout or self.timeout
-        if self.latest is not None:
-            timeout = min(timeout, self.latest - time.monotonic())
+        timeout = min(timeout or self.timeout, (self.latest or 1e9) - time.monotonic())
 
         def found():
-            ended = not self.running()  # asked first, so that a last line is not missed
+            ended = self.process.poll() is not None  # first, so as not to miss a last line
             hit = self.find_line(pattern, after)
             if hit is None and ended:
                 raise Failure("%s ended (exit %s) while waiting for /%s/" %
                               (self.name, self.process.returncode, pattern))
             return hit
 
-        return wait_until(found, lambda: "/%s/ past line %d in the report of %s; the last "
-                          "lines: %s" % (pattern, after, self.name, self.lines()[-8:]),
-                          timeout, 0.02)
+        return wait_until(found, lambda: "/%s/ past line %d of %s's report, which ends %s" % (
+            pattern, after, self.name, self.lines()[-8:]), timeout, 0.02)
 
     def wait_line(self, pattern, after=0, timeout=None):
         return self.wait_line_index(pattern, after, timeout)[1]
