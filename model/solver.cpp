@@ -21,7 +21,9 @@ struct DeadEntry {
 
 namespace {
 
-constexpr int MAX_TILES = BOARD_CELLS;
+// A tile is named by its row and its index in that row, row * 32 + index.
+constexpr int TILE_ROW_SHIFT = 5;
+constexpr int MAX_TILES = BOARD_ROWS << TILE_ROW_SHIFT;
 constexpr int MAX_PAIRS = BOARD_CELLS / 2;
 constexpr int MAX_MOVES = FACE_COUNT * 6;
 constexpr int TILES_PER_FACE = 4;
@@ -43,11 +45,15 @@ struct Move {
 struct Search {
     // The tiles as the search found them.
     uint8_t face[MAX_TILES];
+    uint8_t slot[MAX_TILES]; // the tile's place in faceTiles
     uint8_t faceTiles[FACE_COUNT][TILES_PER_FACE];
     uint8_t faceTileCount[FACE_COUNT];
     // The position.
     uint32_t rows[BOARD_ROWS];
+    uint8_t faceLive[FACE_COUNT]; // which of faceTiles are still on the board
     int tilesLeft;
+    // Each live tile's column, worked out at every node before its moves.
+    uint8_t column[MAX_TILES];
     // The way it is searched.
     Solver* solver;
     uint32_t faults;
@@ -71,10 +77,15 @@ struct NodeFacts {
     bool allPairInRows;
 };
 
-int RowOf(int tile) { return tile / BOARD_COLUMNS; }
-uint32_t BitOf(int tile) { return 1u << (tile % BOARD_COLUMNS); }
-uint32_t Above(int tile) { return ~((BitOf(tile) << 1) - 1); }
-bool Alive(const Search& s, int tile) { return (s.rows[RowOf(tile)] & BitOf(tile)) != 0; }
+int RowOf(int tile) {
+    return tile >> TILE_ROW_SHIFT;
+}
+uint32_t BitOf(int tile) {
+    return 1u << (tile & ((1 << TILE_ROW_SHIFT) - 1));
+}
+uint32_t Above(int tile) {
+    return ~((BitOf(tile) << 1) - 1);
+}
 
 int ColumnOf(const Search& s, int tile) {
     return std::popcount(s.rows[RowOf(tile)] & (BitOf(tile) - 1));
@@ -98,10 +109,8 @@ uint64_t NextRandom(Search& s) {
 // The live tiles of a face, and how many.
 int LiveTiles(const Search& s, int face, int* tiles) {
     int count = 0;
-    for (int k = 0; k < s.faceTileCount[face]; ++k) {
-        if (Alive(s, s.faceTiles[face][k])) {
-            tiles[count++] = s.faceTiles[face][k];
-        }
+    for (uint32_t live = s.faceLive[face]; live != 0; live &= live - 1) {
+        tiles[count++] = s.faceTiles[face][std::countr_zero(live)];
     }
     return count;
 }
@@ -114,7 +123,7 @@ bool IsLegal(const Search& s, int a, int b, uint32_t nonEmpty) {
     if (ra == rb) {
         return true;
     }
-    const int gap = ColumnOf(s, a) - ColumnOf(s, b);
+    const int gap = s.column[a] - s.column[b];
     if (gap == 0) {
         return true;
     }
@@ -131,18 +140,20 @@ bool IsLegal(const Search& s, int a, int b, uint32_t nonEmpty) {
 void RemovePair(Search& s, int a, int b) {
     s.rows[RowOf(a)] &= ~BitOf(a);
     s.rows[RowOf(b)] &= ~BitOf(b);
+    s.faceLive[s.face[a]] &= static_cast<uint8_t>(~(1u << s.slot[a] | 1u << s.slot[b]));
     s.tilesLeft -= 2;
 }
 
 void RestorePair(Search& s, int a, int b) {
     s.rows[RowOf(a)] |= BitOf(a);
     s.rows[RowOf(b)] |= BitOf(b);
+    s.faceLive[s.face[a]] |= static_cast<uint8_t>(1u << s.slot[a] | 1u << s.slot[b]);
     s.tilesLeft += 2;
 }
 
 // ---- Facts of a node -----------------------------------------------------
 
-void GatherFacts(const Search& s, NodeFacts* facts) {
+void GatherFacts(Search& s, NodeFacts* facts) {
     *facts = NodeFacts{};
     facts->allPairInRows = true;
     for (int f = 0; f < FACE_COUNT; ++f) {
@@ -151,6 +162,7 @@ void GatherFacts(const Search& s, NodeFacts* facts) {
         uint32_t rowSet = 0;
         uint32_t oddRows = 0;
         for (int k = 0; k < count; ++k) {
+            s.column[tiles[k]] = static_cast<uint8_t>(ColumnOf(s, tiles[k]));
             rowSet |= 1u << RowOf(tiles[k]);
             oddRows ^= 1u << RowOf(tiles[k]);
         }
@@ -172,57 +184,82 @@ void GatherFacts(const Search& s, NodeFacts* facts) {
     }
 }
 
-// The dead-end test, a relaxation of the game. Columns only ever fall. A
-// face with its last two tiles in different rows, at columns cl < cr, can
-// go only once its right-hand tile stands at most one column right of the
-// left-hand one, so at least cr - cl - 1 of the tiles left of it must have
-// gone before. Faces of four tiles, and last pairs within a row, are free
-// to go at any time; each other last pair may go once enough of the tiles
-// before its right-hand tile are free or already gone. If that schedule
-// stalls, no order of play can clear the position: the first stalled face
-// to go in that order would have found enough tiles gone before it.
-bool PassesDeadEndTest(const Search& s, const NodeFacts& facts) {
-    uint32_t blocked[BOARD_ROWS] = {};
-    uint8_t rightTile[FACE_COUNT];
-    uint8_t otherTile[FACE_COUNT];
-    int needed[FACE_COUNT];
-    uint32_t waiting = 0;
+// The dead-end test, a relaxation of the game. Columns only ever fall, and
+// a tile's column is the number of tiles still left of it. Two tiles of a
+// face in different rows, at columns cl < cr, can pair only once no more
+// than cl + 1 tiles stand left of the right-hand one. Call a tile released
+// once some partner of its face could pair with it while every tile not yet
+// released still stands; pairs within a row always can, and a pair across
+// rows with an unreleased tile in a row between needs equal columns, for
+// that row keeps them from being diagonal neighbours. If the releases
+// stall with tiles left over, no order of play clears the board: the first
+// pair of such tiles to go in that order would have found only released
+// tiles gone before it, so the test would have released it.
+bool PassesDeadEndTest(const Search& s) {
+    uint32_t standing[BOARD_ROWS];
+    uint32_t standingRows = 0;
+    for (int r = 0; r < BOARD_ROWS; ++r) {
+        standing[r] = s.rows[r];
+        standingRows |= (s.rows[r] != 0 ? 1u : 0u) << r;
+    }
+    uint64_t pending = 0;
+    for (int f = 0; f < FACE_COUNT; ++f) {
+        pending |= (s.faceLive[f] != 0 ? uint64_t{1} : 0) << f;
+    }
     const int slack = (s.faults & FAULT_DEAD_END) != 0 ? 0 : 1;
-    for (uint32_t faces = facts.constrained; faces != 0; faces &= faces - 1) {
-        const int f = std::countr_zero(faces);
-        int tiles[TILES_PER_FACE];
-        LiveTiles(s, f, tiles);
-        const int ca = ColumnOf(s, tiles[0]);
-        const int cb = ColumnOf(s, tiles[1]);
-        const int need = (ca > cb ? ca - cb : cb - ca) - slack;
-        if (need <= 0) {
-            continue;
-        }
-        rightTile[f] = static_cast<uint8_t>(ca > cb ? tiles[0] : tiles[1]);
-        otherTile[f] = static_cast<uint8_t>(ca > cb ? tiles[1] : tiles[0]);
-        needed[f] = need;
-        waiting |= 1u << f;
-        blocked[RowOf(tiles[0])] |= BitOf(tiles[0]);
-        blocked[RowOf(tiles[1])] |= BitOf(tiles[1]);
-    }
-    for (bool progress = true; waiting != 0 && progress;) {
+    for (bool progress = true; progress && pending != 0;) {
         progress = false;
-        for (uint32_t faces = waiting; faces != 0; faces &= faces - 1) {
+        for (uint64_t faces = pending; faces != 0; faces &= faces - 1) {
             const int f = std::countr_zero(faces);
-            const int right = rightTile[f];
-            const int r = RowOf(right);
-            const int free = std::popcount(s.rows[r] & ~blocked[r] & (BitOf(right) - 1));
-            if (free < needed[f]) {
-                continue;
+            int tiles[TILES_PER_FACE];
+            const int live = LiveTiles(s, f, tiles);
+            bool stands[TILES_PER_FACE];
+            for (int i = 0; i < live; ++i) {
+                stands[i] = (standing[RowOf(tiles[i])] & BitOf(tiles[i])) != 0;
             }
-            // Once gone, its tiles no longer stand in anyone's way.
-            blocked[r] &= ~BitOf(right);
-            blocked[RowOf(otherTile[f])] &= ~BitOf(otherTile[f]);
-            waiting &= ~(1u << f);
-            progress = true;
+            for (int i = 0; i < live; ++i) {
+                for (int j = i + 1; j < live; ++j) {
+                    if (!stands[i] && !stands[j]) {
+                        continue;
+                    }
+                    const int a = tiles[i];
+                    const int b = tiles[j];
+                    const int ra = RowOf(a);
+                    const int rb = RowOf(b);
+                    if (ra != rb) {
+                        const int ca = s.column[a];
+                        const int cb = s.column[b];
+                        const int right = ca > cb ? a : b;
+                        const int low = ca > cb ? cb : ca;
+                        const uint32_t before = standing[RowOf(right)] & (BitOf(right) - 1);
+                        // A row between that keeps a tile rules out the diagonal.
+                        const int top = ra < rb ? ra : rb;
+                        const int bottom = ra < rb ? rb : ra;
+                        const uint32_t between = ((1u << bottom) - 1) & ~((2u << top) - 1);
+                        const int allowed = low + ((standingRows & between) != 0 ? 0 : slack);
+                        if (std::popcount(before) > allowed) {
+                            continue;
+                        }
+                    }
+                    stands[i] = stands[j] = false;
+                    standing[ra] &= ~BitOf(a);
+                    standing[rb] &= ~BitOf(b);
+                    standingRows &= ~((standing[ra] == 0 ? 1u : 0u) << ra);
+                    standingRows &= ~((standing[rb] == 0 ? 1u : 0u) << rb);
+                    progress = true;
+                    break;
+                }
+            }
+            bool anyStands = false;
+            for (int i = 0; i < live; ++i) {
+                anyStands = anyStands || stands[i];
+            }
+            if (!anyStands) {
+                pending &= ~(uint64_t{1} << f);
+            }
         }
     }
-    return waiting == 0;
+    return pending == 0;
 }
 
 // ---- Moves -----------------------------------------------------------------
@@ -249,6 +286,8 @@ int Shifted(const Search& s, const uint32_t* counted, int tile) {
     return std::popcount(s.rows[r] & counted[r] & Above(tile));
 }
 
+// The three orderings: fewest moved tiles whose column matters; fewest
+// moved tiles; and the last pairs of faces split across rows first.
 uint32_t Rank(Search& s, const NodeFacts& facts, int face, int a, int b) {
     static const uint32_t ALL[BOARD_ROWS] = {~0u, ~0u, ~0u, ~0u, ~0u, ~0u, ~0u, ~0u};
     uint32_t primary = 0;
@@ -264,6 +303,7 @@ uint32_t Rank(Search& s, const NodeFacts& facts, int face, int a, int b) {
                   (((facts.constrained >> face) & 1u) != 0 ? 0 : 64);
         break;
     }
+    // Ties are broken at random, so that each restart tries other paths.
     return primary << 16 | static_cast<uint32_t>(NextRandom(s) & 0xFFFF);
 }
 
@@ -280,13 +320,13 @@ int ListMoves(Search& s, const NodeFacts& facts, Move* moves) {
                     continue;
                 }
                 if (live == 2 && IsSafePair(s, facts, tiles[i], tiles[j])) {
-                    moves[0] = Move{static_cast<uint8_t>(tiles[i]),
-                                    static_cast<uint8_t>(tiles[j]), 0};
+                    moves[0] =
+                        Move{static_cast<uint8_t>(tiles[i]), static_cast<uint8_t>(tiles[j]), 0};
                     return 1;
                 }
-                moves[count++] = Move{static_cast<uint8_t>(tiles[i]),
-                                      static_cast<uint8_t>(tiles[j]),
-                                      Rank(s, facts, f, tiles[i], tiles[j])};
+                moves[count++] =
+                    Move{static_cast<uint8_t>(tiles[i]), static_cast<uint8_t>(tiles[j]),
+                         Rank(s, facts, f, tiles[i], tiles[j])};
             }
         }
     }
@@ -339,8 +379,8 @@ void PackKey(const Search& s, uint64_t* key) {
     const auto row = [&s](int r) { return static_cast<uint64_t>(s.rows[r]); };
     key[0] = row(0) | row(1) << 18 | row(2) << 36;
     key[1] = row(3) | row(4) << 18 | row(5) << 36;
-    key[2] = row(6) | row(7) << 18 |
-             static_cast<uint64_t>(s.solver->generation) << GENERATION_SHIFT;
+    key[2] =
+        row(6) | row(7) << 18 | static_cast<uint64_t>(s.solver->generation) << GENERATION_SHIFT;
 }
 
 DeadEntry* Bucket(const Solver& solver, const uint64_t* key) {
@@ -401,15 +441,18 @@ Outcome Explore(Search& s, int depth) {
     if (s.nodes >= s.restartLimit) {
         return CUT;
     }
+    uint64_t key[3];
+    PackKey(s, key);
+    if (IsKnownDead(*s.solver, key)) {
+        return DEAD;
+    }
     NodeFacts facts;
     GatherFacts(s, &facts);
     if (facts.allPairInRows) {
         FinishInRows(s, depth);
         return WON;
     }
-    uint64_t key[3];
-    PackKey(s, key);
-    if (IsKnownDead(*s.solver, key) || !PassesDeadEndTest(s, facts)) {
+    if (!PassesDeadEndTest(s)) {
         return DEAD;
     }
     Move moves[MAX_MOVES];
@@ -466,8 +509,10 @@ bool ReadBoard(Search& s, const Board& cells) {
                 s.faceTileCount[code] == TILES_PER_FACE) {
                 return false;
             }
-            const int tile = r * BOARD_COLUMNS + c;
+            const int tile = r << TILE_ROW_SHIFT | c;
             s.face[tile] = static_cast<uint8_t>(code);
+            s.slot[tile] = s.faceTileCount[code];
+            s.faceLive[code] |= static_cast<uint8_t>(1u << s.faceTileCount[code]);
             s.faceTiles[code][s.faceTileCount[code]++] = static_cast<uint8_t>(tile);
             s.rows[r] |= BitOf(tile);
             ++s.tilesLeft;
@@ -567,8 +612,8 @@ void SolveBoard(Solver& solver, const Board& cells, SolveBudget budget, SolveRes
     s.random = 0x2545F4914F6CDD1Dull;
     s.nodeLimit = budget.nodes;
     s.hasDeadline = budget.milliseconds > 0;
-    s.deadline = std::clock() + static_cast<std::clock_t>(budget.milliseconds *
-                                                          (CLOCKS_PER_SEC / 1000.0));
+    s.deadline =
+        std::clock() + static_cast<std::clock_t>(budget.milliseconds * (CLOCKS_PER_SEC / 1000.0));
     if (!ReadBoard(s, cells)) {
         return;
     }

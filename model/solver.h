@@ -20,7 +20,7 @@ struct SolveBudget {
 // Each switch breaks one pruning rule on purpose, so that the tests can show
 // they notice when that rule goes wrong. Zero in normal use.
 constexpr uint32_t FAULT_DEAD_TABLE = 1; // a search cut short counts as dead
-constexpr uint32_t FAULT_DEAD_END = 2;   // the dead-end test forgets the diagonal
+constexpr uint32_t FAULT_DEAD_END = 2;   // the dead-end test allows no diagonal
 constexpr uint32_t FAULT_SAFE_PAIR = 4;  // any last pair of a face counts as safe
 constexpr uint32_t FAULT_FINISH = 8;     // finishing ignores faces of four tiles
 
@@ -29,9 +29,9 @@ constexpr size_t SOLVER_DEFAULT_TABLE_ENTRIES = size_t{1} << 21;
 
 struct SolveResult {
     SolveVerdict verdict;
-    int clickCount;              // clicks in a clearing sequence, two per pair
-    Cell clicks[BOARD_CELLS];    // playable one after the other by ClickCell
-    int64_t nodes;               // positions visited
+    int clickCount;           // clicks in a clearing sequence, two per pair
+    Cell clicks[BOARD_CELLS]; // playable one after the other by ClickCell
+    int64_t nodes;            // positions visited
 };
 
 struct DeadEntry;

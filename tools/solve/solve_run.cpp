@@ -43,8 +43,7 @@ void SetUp(GameState& state, OptionId difficulty, uint32_t seed, const char* mov
 }
 
 // Decides the board and returns the processor time it took, in ms.
-double TimedSolve(Solver& solver, const GameState& state, uint32_t budgetMs,
-                  SolveResult* result) {
+double TimedSolve(Solver& solver, const GameState& state, uint32_t budgetMs, SolveResult* result) {
     const std::clock_t start = std::clock();
     SolveBoard(solver, state.cells, SolveBudget{budgetMs, 0}, result);
     return 1000.0 * static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
@@ -75,9 +74,9 @@ double Percentile(const std::vector<double>& sorted, int percent) {
 
 void ShowProgress(uint64_t done, uint64_t total) {
     const int filled = static_cast<int>(PROGRESS_WIDTH * done / total);
-    std::fprintf(stderr, "\r[%.*s%*s] %llu/%llu", filled, "########################################",
-                 PROGRESS_WIDTH - filled, "", static_cast<unsigned long long>(done),
-                 static_cast<unsigned long long>(total));
+    std::fprintf(stderr, "\r[%.*s%*s] %llu/%llu", filled,
+                 "########################################", PROGRESS_WIDTH - filled, "",
+                 static_cast<unsigned long long>(done), static_cast<unsigned long long>(total));
     if (done == total) {
         std::fputc('\n', stderr);
     }
@@ -129,10 +128,11 @@ int RunSolve(const SolveArgs& args) {
     } else {
         SolveOne(solver, *state, args, result);
     }
+    const int status = state == nullptr || result == nullptr || !ready ? 1 : 0;
     if (ready) {
         DestroySolver(&solver);
     }
     std::free(result);
     std::free(state);
-    return state == nullptr || result == nullptr || !ready ? 1 : 0;
+    return status;
 }
