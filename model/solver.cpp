@@ -11,6 +11,7 @@
 
 #include "model/selection.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdlib>
 #include <ctime>
@@ -33,6 +34,7 @@ constexpr int64_t CLOCK_CHECK_NODES = 1024;
 constexpr int GENERATION_SHIFT = 36;
 constexpr uint32_t GENERATION_LIMIT = 1u << 27;
 constexpr int BUCKET = 4;
+constexpr uint8_t NO_TILE = 0xFF;
 
 enum Outcome { WON, DEAD, CUT, OUT };
 
@@ -52,8 +54,11 @@ struct Search {
     uint32_t rows[BOARD_ROWS];
     uint8_t faceLive[FACE_COUNT]; // which of faceTiles are still on the board
     int tilesLeft;
-    // Each live tile's column, worked out at every node before its moves.
+    // Worked out at every node before its moves: each live tile's column and,
+    // when all its partners share one row, the right-most of them (else
+    // NO_TILE).
     uint8_t column[MAX_TILES];
+    uint8_t lastPartner[MAX_TILES];
     // The way it is searched.
     Solver* solver;
     uint32_t faults;
@@ -162,6 +167,15 @@ void GatherFacts(Search& s, NodeFacts* facts) {
         uint32_t rowSet = 0;
         uint32_t oddRows = 0;
         for (int k = 0; k < count; ++k) {
+            int last = -1;
+            for (int m = 0; m < count; ++m) {
+                if (m == k) {
+                    continue;
+                }
+                last = last < 0 || RowOf(tiles[m]) == RowOf(last) ? std::max(last, tiles[m])
+                                                                  : MAX_TILES;
+            }
+            s.lastPartner[tiles[k]] = last < 0 || last >= MAX_TILES ? NO_TILE : last;
             s.column[tiles[k]] = static_cast<uint8_t>(ColumnOf(s, tiles[k]));
             rowSet |= 1u << RowOf(tiles[k]);
             oddRows ^= 1u << RowOf(tiles[k]);
@@ -195,6 +209,19 @@ void GatherFacts(Search& s, NodeFacts* facts) {
 // stall with tiles left over, no order of play clears the board: the first
 // pair of such tiles to go in that order would have found only released
 // tiles gone before it, so the test would have released it.
+// The released tiles left of right whose partners all stand left of left:
+// each of them can go only with a tile that keeps the columns apart.
+int PartneredOnlyBefore(const Search& s, const uint32_t* standing, int right, int left) {
+    const int r = RowOf(right);
+    int count = 0;
+    for (uint32_t gone = s.rows[r] & ~standing[r] & (BitOf(right) - 1); gone != 0;
+         gone &= gone - 1) {
+        const int last = s.lastPartner[r << TILE_ROW_SHIFT | std::countr_zero(gone)];
+        count += last != NO_TILE && RowOf(last) == RowOf(left) && last < left ? 1 : 0;
+    }
+    return count;
+}
+
 bool PassesDeadEndTest(const Search& s) {
     uint32_t standing[BOARD_ROWS];
     uint32_t standingRows = 0;
@@ -237,7 +264,10 @@ bool PassesDeadEndTest(const Search& s) {
                         const int bottom = ra < rb ? rb : ra;
                         const uint32_t between = ((1u << bottom) - 1) & ~((2u << top) - 1);
                         const int allowed = low + ((standingRows & between) != 0 ? 0 : slack);
-                        if (std::popcount(before) > allowed) {
+                        if (std::popcount(before) > allowed ||
+                            std::popcount(before) +
+                                    PartneredOnlyBefore(s, standing, right, ca > cb ? b : a) >
+                                allowed) {
                             continue;
                         }
                     }
