@@ -29,7 +29,6 @@ constexpr int MAX_PAIRS = BOARD_CELLS / 2;
 constexpr int MAX_MOVES = FACE_COUNT * 6;
 constexpr int TILES_PER_FACE = 4;
 constexpr int ORDERINGS = 3;
-constexpr int64_t RESTART_UNIT_NODES = 256;
 constexpr int64_t CLOCK_CHECK_NODES = 1024;
 constexpr int GENERATION_SHIFT = 36;
 constexpr uint32_t GENERATION_LIMIT = 1u << 27;
@@ -160,7 +159,7 @@ void RestorePair(Search& s, int a, int b) {
 
 void GatherFacts(Search& s, NodeFacts* facts) {
     *facts = NodeFacts{};
-    facts->allPairInRows = true;
+    int splitFaces = 0;
     for (int f = 0; f < FACE_COUNT; ++f) {
         int tiles[TILES_PER_FACE];
         const int count = LiveTiles(s, f, tiles);
@@ -180,9 +179,7 @@ void GatherFacts(Search& s, NodeFacts* facts) {
             rowSet |= 1u << RowOf(tiles[k]);
             oddRows ^= 1u << RowOf(tiles[k]);
         }
-        if (oddRows != 0 && !((s.faults & FAULT_FINISH) != 0 && count == 4)) {
-            facts->allPairInRows = false;
-        }
+        splitFaces += oddRows != 0 ? 1 : 0;
         if (count == 2 && std::popcount(rowSet) == 2) {
             facts->constrained |= 1u << f;
         }
@@ -196,6 +193,7 @@ void GatherFacts(Search& s, NodeFacts* facts) {
             }
         }
     }
+    facts->allPairInRows = splitFaces <= ((s.faults & FAULT_FINISH) != 0 ? 1 : 0);
 }
 
 // The dead-end test, a relaxation of the game. Columns only ever fall, and
@@ -616,6 +614,7 @@ bool CreateSolver(Solver* solver, size_t tableEntries) {
         return false;
     }
     solver->tableEntries = entries;
+    solver->restartNodes = SOLVER_DEFAULT_RESTART_NODES;
     return true;
 }
 
@@ -654,7 +653,7 @@ void SolveBoard(Solver& solver, const Board& cells, SolveBudget budget, SolveRes
     Outcome outcome = CUT;
     for (int64_t run = 1; outcome == CUT; ++run) {
         s.ordering = static_cast<int>((run - 1) % ORDERINGS);
-        s.restartLimit = s.nodes + Luby(run) * RESTART_UNIT_NODES;
+        s.restartLimit = s.nodes + Luby(run) * solver.restartNodes;
         outcome = Explore(s, 0);
     }
     result->nodes = s.nodes;

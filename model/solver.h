@@ -22,10 +22,12 @@ struct SolveBudget {
 constexpr uint32_t FAULT_DEAD_TABLE = 1; // a search cut short counts as dead
 constexpr uint32_t FAULT_DEAD_END = 2;   // the dead-end test allows no diagonal
 constexpr uint32_t FAULT_SAFE_PAIR = 4;  // any last pair of a face counts as safe
-constexpr uint32_t FAULT_FINISH = 8;     // finishing ignores faces of four tiles
+constexpr uint32_t FAULT_FINISH = 8;     // finishing lets one face pair across rows
 
 // The dead-position table holds about 24 bytes an entry: 2^21 is 48 MB.
 constexpr size_t SOLVER_DEFAULT_TABLE_ENTRIES = size_t{1} << 21;
+// The restarts run 1, 1, 2, 1, 1, 2, 4, ... times this many positions.
+constexpr int64_t SOLVER_DEFAULT_RESTART_NODES = 256;
 
 struct SolveResult {
     SolveVerdict verdict;
@@ -43,6 +45,7 @@ struct Solver {
     size_t tableEntries;
     uint32_t generation; // entries of older generations are free
     uint32_t faults;
+    int64_t restartNodes;
     GameState* replay;
 };
 
