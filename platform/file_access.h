@@ -2,6 +2,9 @@
 // second opener while the file is held, in this program or another copy of
 // it; an open that meets the file held fails like a file that cannot be
 // opened. Implemented per operating system (platform/posix, platform/win32).
+//
+// Paths are in the platform's own form for file names: bytes on POSIX
+// systems, UTF-8 on Windows, where the open converts them for the wide API.
 #pragma once
 
 #include <cstddef>
@@ -9,9 +12,10 @@
 
 using FileHandle = intptr_t;
 
-// The longest path, NUL included, that the file operations take.
+// The longest path, NUL included, that the file operations take. On
+// Windows that is 260 UTF-16 units, up to three bytes each in UTF-8.
 #ifdef _WIN32
-constexpr int MAX_FILE_PATH = 260;
+constexpr int MAX_FILE_PATH = 3 * 260;
 #else
 constexpr int MAX_FILE_PATH = 4096;
 #endif
@@ -20,7 +24,7 @@ constexpr FileHandle NO_FILE = -1;
 
 enum FileDisposition {
     FILE_OPEN_EXISTING, // open for reading and writing; never creates
-    FILE_CREATE_ALWAYS, // create, or empty an existing file
+    FILE_CREATE_NEW,    // create a file that does not exist yet; never replaces one
 };
 
 // Opens for reading and writing, or returns NO_FILE.

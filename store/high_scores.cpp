@@ -55,7 +55,7 @@ void RecordClearTime(WindowHandle window, uint32_t clearTime) {
 
     // The option words go back as they were read; the options in force
     // reach the file at exit.
-    const FileHandle file = OpenScoreFile();
+    const FileHandle file = OpenScoreFileForRewrite();
     if (file != NO_FILE) {
         WriteScoreFile(file, contents);
         CloseFile(file);

@@ -9,11 +9,15 @@
 OptionId savedDifficulty = 0;
 OptionId savedSound = 0;
 OptionId savedLayout = 0;
+void (*beforeScoreFileCreate)() = nullptr;
 
 namespace {
 
 constexpr int RECORDS_OFFSET = 2;
 constexpr int OPTIONS_OFFSET = RECORDS_OFFSET + SCORE_RECORD_COUNT * SCORE_RECORD_SIZE;
+
+// False once LoadOptions could neither open nor create the file.
+bool rewritesAllowed = true;
 
 ScoreRecord DefaultRecord() {
     ScoreRecord record{};
@@ -64,7 +68,9 @@ OptionId ValidOption(OptionId value, OptionId first, OptionId second, OptionId f
 
 FileHandle OpenScoreFile() { return OpenWith(FILE_OPEN_EXISTING); }
 
-FileHandle CreateScoreFile() { return OpenWith(FILE_CREATE_ALWAYS); }
+FileHandle CreateScoreFile() { return OpenWith(FILE_CREATE_NEW); }
+
+FileHandle OpenScoreFileForRewrite() { return rewritesAllowed ? OpenScoreFile() : NO_FILE; }
 
 // ---- Contents ------------------------------------------------------------------
 
@@ -84,8 +90,8 @@ ScoreFile ReadScoreFile(FileHandle file) {
     unsigned char image[SCORE_FILE_SIZE] = {};
     const size_t got = ReadFileBytes(file, image, sizeof image);
 
+    // The magic is compared with nothing; a rewrite puts SCORE_FILE_MAGIC back.
     ScoreFile contents{};
-    contents.magic = static_cast<uint16_t>(image[0] | image[1] << 8);
     for (int i = 0; i < SCORE_RECORD_COUNT; ++i) {
         const size_t offset = RECORDS_OFFSET + static_cast<size_t>(i) * SCORE_RECORD_SIZE;
         if (got < offset + SCORE_RECORD_SIZE) {
@@ -132,9 +138,16 @@ void WriteScoreFile(FileHandle file, const ScoreFile& contents) {
 
 void LoadOptions() {
     ScoreFile contents;
+    rewritesAllowed = true;
     if (!LoadScoreFile(&contents)) {
         contents = DefaultScoreFile();
+        if (beforeScoreFileCreate) {
+            beforeScoreFileCreate();
+        }
+        // The create fails when the file exists: held by another copy, not
+        // writable, or just let go. Its contents stay as they are.
         const FileHandle file = CreateScoreFile();
+        rewritesAllowed = file != NO_FILE;
         if (file != NO_FILE) {
             WriteScoreFile(file, contents);
             CloseFile(file);
@@ -150,7 +163,7 @@ void SaveOptions() {
     if (!LoadScoreFile(&contents)) {
         return;
     }
-    const FileHandle file = OpenScoreFile();
+    const FileHandle file = OpenScoreFileForRewrite();
     if (file == NO_FILE) {
         return;
     }

@@ -38,8 +38,16 @@ extern OptionId savedLayout;
 
 // Opens the existing file for reading and writing, never creating it.
 FileHandle OpenScoreFile();
-// Creates the file, emptying an existing one that no other opener holds.
+// Creates the file when none exists; never replaces an existing one.
 FileHandle CreateScoreFile();
+// OpenScoreFile for a rewrite: none for the whole run once LoadOptions met
+// a file that exists but could not be opened, so that a file another copy
+// held at start is never overwritten with this run's defaults.
+FileHandle OpenScoreFileForRewrite();
+
+// Test seam: when set, LoadOptions calls it between the failed open and the
+// create, where another copy may let go of the file.
+extern void (*beforeScoreFileCreate)();
 
 // The default contents: six records of 9999 and "nobody", Normal, sound on,
 // the mini window.
@@ -58,8 +66,9 @@ bool LoadScoreFile(ScoreFile* contents);
 void WriteScoreFile(FileHandle file, const ScoreFile& contents);
 
 // Sets the saved options from the file, creating the file with the defaults
-// when it cannot be opened. Values outside their pair fall back to the
-// defaults in memory only.
+// when there is none. A file that exists but cannot be opened gives the
+// defaults in memory, and nothing is written for the rest of the run.
+// Values outside their pair fall back to the defaults in memory only.
 void LoadOptions();
 
 // Writes the saved options into the existing file, keeping its records.

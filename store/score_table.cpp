@@ -37,7 +37,6 @@ void FormatScoreTable(const ScoreRecord* records, char* text, size_t size) {
         "Easy 1", "Easy 2", "Easy 3", "Normal 1", "Normal 2", "Normal 3",
     };
     size_t used = 0;
-    text[0] = '\0';
     for (int i = 0; i < SCORE_RECORD_COUNT && used < size; ++i) {
         // The name stops at its NUL, and never runs past its field.
         const int written = std::snprintf(text + used, size - used, " %s: %4d : %.*s\n",

@@ -1,17 +1,13 @@
 #include "tests/app_fixture.h"
 
-#include "model/deal.h"
-#include "model/move_search.h"
-#include "model/selection.h"
 #include "resources/resource_ids.h"
 #include "store/high_scores.h"
 #include "store/score_file.h"
-#include "tests/board_text.h"
-#include "view/layout.h"
 
 #include <cstring>
 
 void AppTest::SetUp() {
+    testing::internal::CaptureStderr(); // the sheets are missing here
     ResetFakeDesktop();
     fakeDesktop.scoreDirectory = directory.path;
     fakeDesktop.resources[IDW_LOOP].assign(LOOP_WAVE_SIZE, 0x80);
@@ -27,26 +23,21 @@ void AppTest::TearDown() {
     if (gameRecord) {
         OnDestroy(Window());
     }
+    testing::internal::GetCapturedStderr();
 }
 
-void AppTest::Create() { ASSERT_TRUE(OnCreate(Window())); }
-
-void AppTest::ClickOn(Cell cell) {
-    const Point p = CellPosition(Game().layout, cell.col, cell.row);
-    OnLeftButtonDown(Window(), p.x + 5, p.y + 5);
+void AppTest::Create() {
+    ASSERT_TRUE(OnCreate(Window()));
 }
 
-bool AppTest::PlayHintedPair() {
-    Command(CMD_HINT);
-    if (!Game().hintShown) {
-        return false;
+void AppTest::ClickOn(std::optional<Cell> cell) {
+    const bool mini = Game().layout == CMD_MINI;
+    if (!cell) {
+        OnLeftButtonDown(Window(), mini ? 79 : 29, 100);
+        return;
     }
-    const Cell first{Game().hintCol1, Game().hintRow1};
-    const Cell second{Game().hintCol2, Game().hintRow2};
-    ClickOn(first);
-    ClickOn(second);
-    Paint();
-    return true;
+    OnLeftButtonDown(Window(), mini ? 88 + 17 * cell->col : 47 + 34 * cell->col,
+                     mini ? 18 + 22 * cell->row : 112 + 44 * cell->row);
 }
 
 std::vector<std::string> AppTest::CallsLike(std::initializer_list<const char*> prefixes) const {
@@ -60,29 +51,4 @@ std::vector<std::string> AppTest::CallsLike(std::initializer_list<const char*> p
         }
     }
     return found;
-}
-
-uint32_t EasySeedClearedByHints() {
-    static GameState state;
-    for (uint32_t seed = 1;; ++seed) {
-        std::memset(&state, 0, sizeof state);
-        state.difficulty = CMD_EASY;
-        DealBoard(state, seed);
-        Cell first;
-        Cell partner;
-        while (FindLegalPair(state.cells, &first, &partner)) {
-            ClickCell(state, nullptr, first);
-            ClickCell(state, nullptr, partner);
-        }
-        if (state.tilesLeft == 0) {
-            return seed;
-        }
-    }
-}
-
-void MakeStuck(GameState& state) {
-    // Rows "1 2", "3 4 1", "2": the ones and the twos stand apart, neither
-    // in line nor diagonal neighbours.
-    state.cells = BoardFromRows({"1 2", "3 4 1", "2"});
-    state.tilesLeft = 6;
 }

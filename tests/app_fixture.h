@@ -1,5 +1,5 @@
 // A main window driven through its handlers with the recording desktop, a
-// fresh score directory and known waves, and helpers to play through it.
+// fresh score directory and known waves.
 #pragma once
 
 #include "app/main_window.h"
@@ -12,13 +12,8 @@
 #include <string>
 #include <vector>
 
-// The waves' sizes tell the played sounds apart in the log.
-constexpr size_t LOOP_WAVE_SIZE = 11;
-constexpr size_t GAME_OVER_WAVE_SIZE = 22;
-constexpr size_t CLEAR_WAVE_SIZE = 33;
-
 class AppTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 
@@ -29,11 +24,9 @@ protected:
     void Paint() { OnPaint(Window()); }
     void Tick() { OnTimer(Window()); }
     void Command(int id) { OnCommand(Window(), id); }
-    // A left click in the middle of a cell of the layout in force.
-    void ClickOn(Cell cell);
-    // Takes the first legal pair off the board through the hint and two
-    // clicks, then paints; false when there is none.
-    bool PlayHintedPair();
+    // A left click in the middle of a cell of the layout in force, or
+    // outside the board.
+    void ClickOn(std::optional<Cell> cell);
 
     std::string FilePath() const { return directory.Path("Dudazure2.hsc"); }
     std::vector<unsigned char> FileBytes() const { return ReadWholeFile(FilePath()); }
@@ -43,9 +36,3 @@ protected:
 
     TempDirectory directory;
 };
-
-// A seed whose Easy deal the hint clears when followed pair by pair.
-uint32_t EasySeedClearedByHints();
-
-// The board of a Normal deal holding tiles but no legal pair.
-void MakeStuck(GameState& state);

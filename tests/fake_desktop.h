@@ -11,6 +11,11 @@
 #include <string>
 #include <vector>
 
+// The waves' sizes tell the played sounds apart in the log.
+constexpr size_t LOOP_WAVE_SIZE = 11;
+constexpr size_t GAME_OVER_WAVE_SIZE = 22;
+constexpr size_t CLEAR_WAVE_SIZE = 33;
+
 struct FakeDesktop {
     std::vector<std::string> calls;
 

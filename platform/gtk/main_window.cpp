@@ -13,6 +13,8 @@
 #include "resources/texts.h"
 
 #include <cmath>
+#include <csignal>
+#include <glib-unix.h>
 
 namespace {
 
@@ -72,6 +74,17 @@ void OnToplevelDestroyed(GtkWidget*, gpointer data) {
     OnDestroy(window);
 }
 
+// SIGTERM, SIGINT or SIGHUP: the program ends the way closing the window
+// from its frame ends it. GLib delivers the signal to the main loop (a box's
+// nested loop included), so no game code runs inside a signal handler.
+gboolean OnEndSignal(gpointer data) {
+    auto* window = static_cast<DesktopWindow*>(data);
+    if (!window->destroyed) {
+        gtk_widget_destroy(window->toplevel);
+    }
+    return G_SOURCE_CONTINUE;
+}
+
 } // namespace
 
 void BuildMainWindow(DesktopWindow* window) {
@@ -96,4 +109,7 @@ void BuildMainWindow(DesktopWindow* window) {
     g_signal_connect(window->drawingArea, "size-allocate", G_CALLBACK(OnAreaAllocated), window);
     g_signal_connect(window->toplevel, "realize", G_CALLBACK(OnToplevelRealized), window);
     g_signal_connect(window->toplevel, "destroy", G_CALLBACK(OnToplevelDestroyed), window);
+    for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
+        g_unix_signal_add(signalNumber, OnEndSignal, window);
+    }
 }

@@ -38,6 +38,11 @@ const char* AnswerName(MessageAnswer answer) {
 
 MessageAnswer DesktopMessageBox(WindowHandle window, const char* text, const char* caption,
                                 MessageButtons buttons) {
+    // Once the main window is gone (a signal ends the program while a box
+    // is up), a box would wait with nothing to answer it.
+    if (window->destroyed) {
+        return buttons == MESSAGE_OK ? ANSWER_OK : ANSWER_NO;
+    }
     const std::string utf8Caption = ShiftJisToUtf8(caption);
     GtkWidget* box = gtk_message_dialog_new(
         ModalParent(window),

@@ -68,6 +68,10 @@ void PlaceAtClientOrigin(GtkWidget* dialog, DesktopWindow* window) {
 
 bool DesktopNameEntryDialog(WindowHandle window, const char* initialName, char* typed,
                             int typedSize) {
+    // Once the main window is gone, the dialog counts as cancelled.
+    if (window->destroyed) {
+        return false;
+    }
     const std::string caption = ShiftJisToUtf8(TEXT_NAME_DIALOG_CAPTION);
     GtkWidget* dialog = gtk_dialog_new();
     gtk_window_set_title(GTK_WINDOW(dialog), caption.c_str());

@@ -50,6 +50,9 @@ bool AudioReady() {
         return audio.device != 0;
     }
     audio.openTried = true;
+    // SDL's own SIGINT and SIGTERM handlers would only queue an event that
+    // nobody reads; GLib's handlers end the program instead.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         TestReport("sound silent %s", SDL_GetError());
         return false;

@@ -12,19 +12,15 @@
 const char PATH_SEPARATOR = '/';
 
 FileHandle OpenExclusiveFile(const char* path, FileDisposition disposition) {
-    // Never O_TRUNC here: a file that another copy holds must survive an
-    // attempt to replace it, so it is emptied only once the lock is ours.
-    const int flags = O_RDWR | O_CLOEXEC | (disposition == FILE_CREATE_ALWAYS ? O_CREAT : 0);
+    // A create never meets an existing file: one that another copy holds,
+    // or that it has just let go, must survive.
+    const int flags = O_RDWR | O_CLOEXEC | (disposition == FILE_CREATE_NEW ? O_CREAT | O_EXCL : 0);
     const int fd = open(path, flags, 0644);
     if (fd < 0) {
         return NO_FILE;
     }
     struct stat info;
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        close(fd);
-        return NO_FILE;
-    }
-    if (disposition == FILE_CREATE_ALWAYS && ftruncate(fd, 0) != 0) {
         close(fd);
         return NO_FILE;
     }

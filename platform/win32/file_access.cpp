@@ -1,4 +1,6 @@
 // Exclusive file access on Windows: share mode 0 admits no second opener.
+// Paths arrive as UTF-8 and are opened through the wide API, which takes a
+// profile such as C:\Users\山田 on any system code page.
 #include "platform/file_access.h"
 
 #include <windows.h>
@@ -6,8 +8,13 @@
 const char PATH_SEPARATOR = '\\';
 
 FileHandle OpenExclusiveFile(const char* path, FileDisposition disposition) {
-    const DWORD creation = disposition == FILE_CREATE_ALWAYS ? CREATE_ALWAYS : OPEN_EXISTING;
-    HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, creation,
+    wchar_t widePath[MAX_PATH];
+    if (MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path, -1, widePath, MAX_PATH) == 0) {
+        return NO_FILE;
+    }
+    // CREATE_NEW fails on an existing file, held or not: it is never replaced.
+    const DWORD creation = disposition == FILE_CREATE_NEW ? CREATE_NEW : OPEN_EXISTING;
+    HANDLE file = CreateFileW(widePath, GENERIC_READ | GENERIC_WRITE, 0, nullptr, creation,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return NO_FILE;

@@ -1,12 +1,10 @@
-// The program's numbered resources and the score file's directory.
+// The program's numbered resources.
 #include "platform/desktop.h"
-#include "platform/file_access.h"
 #include "platform/win32/bitmap_file_image.h"
 #include "resources/resource_ids.h"
 
 #include <windows.h>
 
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -78,14 +76,4 @@ ResourceData DesktopLoadResource(int resourceId) {
         return LockedResource(resourceId, "WAVE");
     }
     return BitmapFileImage(entry);
-}
-
-int DesktopScoreDirectory(char* buffer, int bufferSize) {
-    char directory[MAX_FILE_PATH];
-    const UINT length = GetWindowsDirectoryA(directory, sizeof directory);
-    if (length == 0 || length >= sizeof directory || static_cast<int>(length) >= bufferSize) {
-        return 0;
-    }
-    std::memcpy(buffer, directory, length + 1);
-    return static_cast<int>(length);
 }

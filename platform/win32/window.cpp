@@ -1,6 +1,9 @@
 // The main window as the core sees it: repaint requests, sizes, placement,
 // the one-copy present of the composed frame, menu check marks and the end
-// of the message loop.
+// of the message loop. The core works in game pixels; here they become the
+// window's by the display scale.
+#include "platform/win32/window.h"
+
 #include "platform/desktop.h"
 #include "platform/test_report.h"
 #include "platform/win32/window_fit.h"
@@ -9,6 +12,9 @@
 #include <algorithm>
 
 namespace {
+
+int displayScale = 1;
+int framesShown = 0;
 
 // Where the window and its client area are, for the end-to-end tests: they
 // click and take screenshots at client positions.
@@ -43,6 +49,40 @@ void FillBeyondFrame(HWND hwnd, HDC dc, int copiedWidth, int copiedHeight, int w
 
 } // namespace
 
+// ---- Display scale -----------------------------------------------------------
+
+int ScaleForDpi(UINT dpi) {
+    return std::max(1, static_cast<int>(dpi / USER_DEFAULT_SCREEN_DPI));
+}
+
+UINT WindowDpi(HWND hwnd) {
+    // Windows 10 1607 and later know each monitor's DPI; earlier systems
+    // lack the call, and the program must still start there.
+    using GetDpiForWindowCall = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow =
+        reinterpret_cast<GetDpiForWindowCall>(reinterpret_cast<void (*)()>(
+            GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (getDpiForWindow) {
+        return getDpiForWindow(hwnd);
+    }
+    HDC dc = GetDC(hwnd);
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
+    ReleaseDC(hwnd, dc);
+    return static_cast<UINT>(dpi);
+}
+
+int DisplayScale() {
+    return displayScale;
+}
+
+void SetDisplayScale(int scale) {
+    displayScale = scale;
+}
+
+int FramesPresented() {
+    return framesShown;
+}
+
 // ---- Window ----------------------------------------------------------------
 
 void DesktopRequestRepaint(WindowHandle window, bool erase) {
@@ -52,43 +92,52 @@ void DesktopRequestRepaint(WindowHandle window, bool erase) {
 void DesktopClientSize(WindowHandle window, int* width, int* height) {
     RECT client = {0, 0, 0, 0};
     GetClientRect(ToHwnd(window), &client);
-    *width = client.right;
-    *height = client.bottom;
+    *width = client.right / displayScale;
+    *height = client.bottom / displayScale;
 }
 
 void DesktopScreenSize(int* width, int* height) {
-    *width = GetSystemMetrics(SM_CXSCREEN);
-    *height = GetSystemMetrics(SM_CYSCREEN);
+    *width = GetSystemMetrics(SM_CXSCREEN) / displayScale;
+    *height = GetSystemMetrics(SM_CYSCREEN) / displayScale;
 }
 
 void DesktopPlaceWindow(WindowHandle window, const WindowPlacement& placement) {
     HWND hwnd = ToHwnd(window);
-    WindowRect rect = {placement.x, placement.y, placement.width, placement.height};
+    const int s = displayScale;
+    WindowRect rect = {placement.x * s, placement.y * s, placement.width * s, placement.height * s};
     MoveTo(hwnd, rect);
     // A second pass covers a menu bar that wraps onto another line at the
-    // first width and not at the grown one, or the other way round.
+    // first width and not at the new one, or the other way round.
     for (int pass = 0; pass < 2; ++pass) {
-        int clientWidth = 0;
-        int clientHeight = 0;
-        DesktopClientSize(window, &clientWidth, &clientHeight);
-        const WindowRect grown = GrowToHoldClient(
-            rect, clientWidth, clientHeight, placement.minClientWidth, placement.minClientHeight);
-        if (grown.width == rect.width && grown.height == rect.height) {
+        RECT client = {0, 0, 0, 0};
+        GetClientRect(hwnd, &client);
+        // At the classic scale the game's outer size is the least; enlarged,
+        // the client area is exactly the drawing's, whatever the frame.
+        int wantedWidth = placement.minClientWidth * s;
+        int wantedHeight = placement.minClientHeight * s;
+        if (s == 1) {
+            wantedWidth = std::max<int>(wantedWidth, client.right);
+            wantedHeight = std::max<int>(wantedHeight, client.bottom);
+        }
+        const WindowRect fitted =
+            FitToClient(rect, client.right, client.bottom, wantedWidth, wantedHeight);
+        if (fitted.width == rect.width && fitted.height == rect.height) {
             break;
         }
-        rect = grown;
+        rect = fitted;
         MoveTo(hwnd, rect);
     }
     ReportGeometry(hwnd);
 }
 
 // The core presents only from inside OnPaint, so the copy goes through
-// BeginPaint, which also validates the area being painted.
+// BeginPaint, which validates just the area invalid at that moment: a box
+// that the same paint opens later leaves its own area to a paint to come.
 void DesktopPresentFrame(WindowHandle window, const Surface& frame, int width, int height) {
-    static int framesShown = 0;
     HWND hwnd = ToHwnd(window);
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(hwnd, &paint);
+    const int s = displayScale;
     const int copiedWidth = IsEmptySurface(frame) ? 0 : std::min(width, frame.width);
     const int copiedHeight = IsEmptySurface(frame) ? 0 : std::min(height, frame.height);
     if (copiedWidth > 0 && copiedHeight > 0) {
@@ -101,11 +150,17 @@ void DesktopPresentFrame(WindowHandle window, const Surface& frame, int width, i
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
-        SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(copiedWidth),
-                          static_cast<DWORD>(copiedHeight), 0, 0, 0,
-                          static_cast<UINT>(copiedHeight), frame.pixels, &info, DIB_RGB_COLORS);
+        // Enlarged by a whole factor, each game pixel becomes an s x s block.
+        SetStretchBltMode(dc, COLORONCOLOR);
+        StretchDIBits(dc, 0, 0, copiedWidth * s, copiedHeight * s, 0, 0, copiedWidth, copiedHeight,
+                      frame.pixels, &info, DIB_RGB_COLORS, SRCCOPY);
     }
-    FillBeyondFrame(hwnd, dc, std::max(copiedWidth, 0), std::max(copiedHeight, 0), width, height);
+    RECT client = {0, 0, 0, 0};
+    GetClientRect(hwnd, &client);
+    // The client's last few window pixels that make no whole game pixel
+    // are background too.
+    FillBeyondFrame(hwnd, dc, std::max(copiedWidth, 0) * s, std::max(copiedHeight, 0) * s,
+                    client.right, client.bottom);
     EndPaint(hwnd, &paint);
     TestReport("frame %d %dx%d", ++framesShown, width, height);
 }

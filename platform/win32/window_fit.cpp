@@ -1,16 +1,12 @@
 #include "platform/win32/window_fit.h"
 
-WindowRect GrowToHoldClient(WindowRect window, int clientWidth, int clientHeight,
-                            int minClientWidth, int minClientHeight) {
-    if (clientWidth < minClientWidth) {
-        const int growth = minClientWidth - clientWidth;
-        window.x -= growth / 2;
-        window.width += growth;
-    }
-    if (clientHeight < minClientHeight) {
-        const int growth = minClientHeight - clientHeight;
-        window.y -= growth / 2;
-        window.height += growth;
-    }
+WindowRect FitToClient(WindowRect window, int clientWidth, int clientHeight, int wantedWidth,
+                       int wantedHeight) {
+    const int growX = wantedWidth - clientWidth;
+    const int growY = wantedHeight - clientHeight;
+    window.x -= growX / 2;
+    window.y -= growY / 2;
+    window.width += growX;
+    window.height += growY;
     return window;
 }

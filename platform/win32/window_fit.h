@@ -1,6 +1,6 @@
-// Growing the main window until its client area holds the game's drawing.
-// The outer sizes the game asks for hold the drawing only with the classic
-// frame, caption and menu bar; larger decorations would cut its bottom off.
+// Sizing the main window around a client area. The outer sizes the game
+// asks for hold the drawing only with the classic frame, caption and menu
+// bar; larger decorations would cut its bottom off.
 #pragma once
 
 struct WindowRect {
@@ -10,10 +10,9 @@ struct WindowRect {
     int height;
 };
 
-// The outer rectangle that gives a client area of at least minClientWidth x
-// minClientHeight, when the outer rectangle window gives clientWidth x
-// clientHeight today. The growth is split evenly between the sides, so the
-// window keeps its centre; a client area that is large enough leaves the
-// rectangle unchanged.
-WindowRect GrowToHoldClient(WindowRect window, int clientWidth, int clientHeight,
-                            int minClientWidth, int minClientHeight);
+// The outer rectangle that gives a client area of wantedWidth x
+// wantedHeight, when the outer rectangle window gives clientWidth x
+// clientHeight today. The change is split evenly between the sides, so the
+// window keeps its centre.
+WindowRect FitToClient(WindowRect window, int clientWidth, int clientHeight, int wantedWidth,
+                       int wantedHeight);

@@ -3,30 +3,60 @@
 #include "platform/win32/window_procedure.h"
 
 #include "app/main_window.h"
+#include "platform/desktop.h"
 #include "platform/test_report.h"
+#include "platform/win32/window.h"
 #include "platform/win32/window_handle.h"
 
 #include <windowsx.h>
 
 namespace {
 
+// Window pixels to game pixels, rounding toward minus infinity so that a
+// position left of or above the client area stays negative.
+int ToGamePixels(int windowPixels) {
+    const int s = DisplayScale();
+    return windowPixels >= 0 ? windowPixels / s : -((-windowPixels + s - 1) / s);
+}
+
 LRESULT HandleCreate(HWND hwnd) {
+    // The scale first: the core places the window in game pixels.
+    SetDisplayScale(ScaleForDpi(WindowDpi(hwnd)));
+    TestReport("scale %d", DisplayScale());
     return OnCreate(ToWindowHandle(hwnd)) ? 0 : -1;
 }
 
 LRESULT HandlePaint(HWND hwnd) {
+    const int presentedBefore = FramesPresented();
     OnPaint(ToWindowHandle(hwnd));
-    // The core's present validates what it paints; a paint that presented
-    // nothing must not be asked for again and again.
-    ValidateRect(hwnd, nullptr);
+    // The core's present goes through BeginPaint and EndPaint, which
+    // validate only what they paint. A paint that presented nothing does so
+    // here, or it would be asked for again and again.
+    if (FramesPresented() == presentedBefore) {
+        PAINTSTRUCT paint;
+        BeginPaint(hwnd, &paint);
+        EndPaint(hwnd, &paint);
+    }
+    return 0;
+}
+
+// The window moved to a monitor of another scale: the system suggests the
+// new outer rectangle, and the frame is enlarged by the new factor.
+LRESULT HandleDpiChanged(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    SetDisplayScale(ScaleForDpi(HIWORD(wParam)));
+    TestReport("scale %d", DisplayScale());
+    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    DesktopRequestRepaint(ToWindowHandle(hwnd), true);
     return 0;
 }
 
 LRESULT HandleLeftButtonDown(HWND hwnd, LPARAM lParam) {
     // Signed 16-bit values: a position left of or above the client area is
     // negative.
-    const int x = GET_X_LPARAM(lParam);
-    const int y = GET_Y_LPARAM(lParam);
+    const int x = ToGamePixels(GET_X_LPARAM(lParam));
+    const int y = ToGamePixels(GET_Y_LPARAM(lParam));
     // By now the click has made the window active, so keys reach it: the
     // tests wait for this line before they type.
     TestReport("click %d %d", x, y);
@@ -53,6 +83,8 @@ LRESULT CALLBACK MainWindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPA
         return 0;
     case WM_LBUTTONDOWN:
         return HandleLeftButtonDown(hwnd, lParam);
+    case WM_DPICHANGED:
+        return HandleDpiChanged(hwnd, wParam, lParam);
     default:
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }

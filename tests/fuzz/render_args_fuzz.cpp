@@ -1,14 +1,42 @@
-// The render tool's command line, one argument per line of the input: what
-// it accepts is played on the deal and drawn into a frame of the size given.
+// The command lines of the render tool and, when the first argument is
+// "solve", of the solve tool, one argument per line of the input. What the
+// render tool accepts is played on the deal and drawn into a frame of the
+// size given; the solve tool's position is searched with a small budget, and
+// a clearing sequence it reports must clear the board.
+#include "model/deal.h"
+#include "model/selection.h"
+#include "model/solver.h"
 #include "tests/board_invariants.h"
 #include "tests/fuzz/fuzz_check.h"
+#include "tools/common/move_script.h"
 #include "tools/render/render_args.h"
 #include "tools/render/render_run.h"
+#include "tools/solve/solve_args.h"
 #include "view/frame.h"
 #include "view/sprite_sheets.h"
 
 #include <string>
 #include <vector>
+
+static void Solve(const SolveArgs& args) {
+    static GameState state;
+    static Solver solver;
+    static const bool made = CreateSolver(&solver, 1 << 12);
+    state = GameState{};
+    state.difficulty = args.difficulty;
+    DealBoard(state, args.firstSeed);
+    PlayMoveScript(state, args.moves);
+    Require(made && BoardInvariantFault(state) == nullptr);
+    static SolveResult result;
+    SolveBoard(solver, state.cells, SolveBudget{0, 3000}, &result);
+    if (state.selectionActive) { // a picked tile is dropped before the pairs
+        ClickCell(state, nullptr, Cell{state.selCol, state.selRow});
+    }
+    for (int i = 0; i < result.clickCount; ++i) {
+        ClickCell(state, nullptr, result.clicks[i]);
+    }
+    Require(result.verdict != VERDICT_CLEARABLE || state.tilesLeft == 0);
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<std::string> words(2);
@@ -19,6 +47,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<const char*> argv;
     for (const std::string& word : words) {
         argv.push_back(word.c_str());
+    }
+    SolveArgs solve;
+    if (words[1] == "solve") {
+        const int argc = static_cast<int>(argv.size()) - 1;
+        ParseSolveArgs(argc, argv.data() + 1, &solve) && !solve.range ? Solve(solve) : void();
+        return 0;
     }
     RenderArgs args;
     if (!ParseRenderArgs(static_cast<int>(argv.size()), argv.data(), &args)) {

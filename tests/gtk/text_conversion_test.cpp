@@ -1,6 +1,6 @@
 // The Shift_JIS <-> UTF-8 boundary: every text the game shows, the
 // characters where code page 932 and strict Shift_JIS part ways, what cannot
-// be converted, and the byte limit of a typed name.
+// be converted, menu mnemonics, and the byte limit of a typed name.
 #include "platform/gtk/text_conversion.h"
 
 #include "resources/menu.h"
@@ -9,74 +9,51 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <string>
-#include <vector>
 
 namespace {
 
-std::string TypedName(const char* utf8, int size) {
-    char typed[32];
-    std::memset(typed, 'X', sizeof typed);
-    CopyTypedName(utf8, typed, size);
-    return typed;
-}
-
-TEST(TextConversionTest, EveryGameTextRoundTripsWithoutLoss) {
-    // clang-format off
-    std::vector<const char*> texts = {
-        TEXT_WINDOW_TITLE, TEXT_NEW_GAME_QUESTION, TEXT_NEW_GAME_CAPTION, TEXT_QUIT_QUESTION,
-        TEXT_QUIT_CAPTION, TEXT_GAME_OVER, TEXT_HIGH_SCORE_CAPTION, TEXT_CONGRATULATIONS,
-        TEXT_CLEAR_CAPTION, TEXT_VERSION_CAPTION, TEXT_VERSION, TEXT_NAME_DIALOG_CAPTION,
-        TEXT_NAME_PROMPT, TEXT_OK, TEXT_CANCEL, TEXT_YES, TEXT_NO};
-    // clang-format on
+TEST(TextConversionTest, GameTextsRoundTripAndOddCharactersConvertAsCodePage932) {
+    std::vector<const char*> texts = {TEXT_WINDOW_TITLE,    TEXT_GAME_OVER, TEXT_HIGH_SCORE_CAPTION,
+                                      TEXT_CONGRATULATIONS, TEXT_VERSION,   TEXT_NAME_PROMPT};
     for (const MenuDropDown& dropDown : MAIN_MENU) {
         texts.push_back(dropDown.title);
-        for (int i = 0; i < dropDown.entryCount; ++i) {
-            if (dropDown.entries[i].text) {
-                texts.push_back(dropDown.entries[i].text);
-            }
-        }
+        for (int i = 0; i < dropDown.entryCount; ++i)
+            texts.push_back(dropDown.entries[i].text ? dropDown.entries[i].text : "");
     }
-    for (const char* text : texts) {
-        const std::string utf8 = ShiftJisToUtf8(text);
-        EXPECT_EQ(Utf8ToShiftJis(utf8.c_str()), text) << utf8;
+    for (const char* text : texts)
+        EXPECT_EQ(Utf8ToShiftJis(ShiftJisToUtf8(text).c_str()), text);
+    const struct {
+        const char* shiftJis;
+        const char* utf8;
+    } both[] = {{TEXT_WINDOW_TITLE, "Tovrinみに"},
+                {TEXT_CANCEL, "ｷｬﾝｾﾙ"},
+                {"a\\b~c", "a\\b~c"},
+                {"\x83\x5C\x95\x5C", "ソ表"}};
+    for (const auto& c : both) {
+        EXPECT_EQ(ShiftJisToUtf8(c.shiftJis), c.utf8);
+        EXPECT_EQ(Utf8ToShiftJis(c.utf8), c.shiftJis);
     }
-    EXPECT_EQ(ShiftJisToUtf8(TEXT_WINDOW_TITLE), "Tovrinみに");
-    EXPECT_EQ(ShiftJisToUtf8(TEXT_NAME_PROMPT), "名前を入力してください");
+    EXPECT_EQ(Utf8ToShiftJis("a😀é名\xFF!\xE5\x90"), "a??\x96\xBC?!?");
+    EXPECT_EQ(ShiftJisToUtf8("\xA0!a\x81"), "?!a?");
+    EXPECT_EQ(MnemonicLabel("A&&B_C\x81\x5F(&X)"), "A&B__C＼(_X)");
 }
 
-TEST(TextConversionTest, CodePage932CharactersAndWhatItCannotHold) {
-    // Half-width katakana are single bytes.
-    EXPECT_EQ(ShiftJisToUtf8(TEXT_CANCEL), "ｷｬﾝｾﾙ");
-    EXPECT_EQ(Utf8ToShiftJis("ﾃｽﾄ"), "\xC3\xBD\xC4");
-    // Strict Shift_JIS would make '\' a yen sign and '~' an overline.
-    EXPECT_EQ(ShiftJisToUtf8("a\\b~c"), "a\\b~c");
-    EXPECT_EQ(Utf8ToShiftJis("a\\b~c"), "a\\b~c");
-    // A two-byte character whose second byte is '\' is one character.
-    EXPECT_EQ(Utf8ToShiftJis("ソ表"), "\x83\x5C\x95\x5C");
-    // One '?' for each character not in the table, and each malformed
-    // sequence: a stray byte, one cut short at the end.
-    EXPECT_EQ(Utf8ToShiftJis("café"), "caf?");
-    EXPECT_EQ(Utf8ToShiftJis("a😀名"), "a?\x96\xBC");
-    EXPECT_EQ(Utf8ToShiftJis("a\xFF!"), "a?!");
-    EXPECT_EQ(Utf8ToShiftJis("a\xE5\x90"), "a?");
-    EXPECT_EQ(ShiftJisToUtf8("a\x81"), "a?");
-    EXPECT_EQ(ShiftJisToUtf8("\xA0!"), "?!");
-}
-
-TEST(TextConversionTest, MnemonicLabelsAndTypedNames) {
-    EXPECT_EQ(MnemonicLabel(TEXT_MENU_FILE), "ﾌｧｲﾙ(_F)");
-    EXPECT_EQ(MnemonicLabel("A&&B_C"), "A&B__C");
-    // 0x815F is '＼': its second byte is not an underscore to double.
-    EXPECT_EQ(MnemonicLabel("\x81\x5F(&X)"), "＼(_X)");
-
-    // Nine bytes at most, never half a character.
-    EXPECT_EQ(TypedName("ABCDEFGHIJKL", 10), "ABCDEFGHI");
-    // 1 + 1 + 2 + 2 + 2 bytes, then 'す' would need bytes 9 and 10.
-    EXPECT_EQ(TypedName("ﾃｽ名前です", 10), "\xC3\xBD\x96\xBC\x91O\x82\xC5");
-    EXPECT_EQ(TypedName("ﾃｽﾄ名前で", 10), "\xC3\xBD\xC4\x96\xBC\x91O\x82\xC5");
-    EXPECT_EQ(TypedName("é名", 10), "?\x96\xBC");
-    EXPECT_EQ(TypedName("名", 2), "");
+TEST(TextConversionTest, TypedNamesKeepNineBytesAndWholeCharacters) {
+    const struct {
+        const char* utf8;
+        int size;
+        const char* kept;
+    } cases[] = {{"ABCDEFGHIJKL", 10, "ABCDEFGHI"},
+                 {"ﾃｽ名前です", 10, "\xC3\xBD\x96\xBC\x91O\x82\xC5"},
+                 {"ﾃｽﾄ名前で", 10, "\xC3\xBD\xC4\x96\xBC\x91O\x82\xC5"},
+                 {"é名", 10, "?\x96\xBC"},
+                 {"名", 2, ""}};
+    for (const auto& c : cases) {
+        char typed[32];
+        std::memset(typed, 'X', sizeof typed);
+        CopyTypedName(c.utf8, typed, c.size);
+        EXPECT_STREQ(typed, c.kept);
+    }
 }
 
 } // namespace

@@ -2,43 +2,17 @@
 // option names only, every value checked before anything runs.
 #include "tools/render/render_args.h"
 
+#include "tools/common/command_line.h"
+#include "tools/common/move_script.h"
 #include "view/layout.h"
 
 #include <cstring>
 
 namespace {
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// Reads a run of decimal digits at *cursor (no sign, no spaces) that is at
-// most max, and advances past it.
-bool ReadNumber(const char** cursor, uint32_t max, uint32_t* value) {
-    const char* p = *cursor;
-    if (!IsDigit(*p)) {
-        return false;
-    }
-    uint64_t n = 0;
-    for (; IsDigit(*p); ++p) {
-        n = n * 10 + static_cast<uint64_t>(*p - '0');
-        if (n > max) {
-            return false;
-        }
-    }
-    *cursor = p;
-    *value = static_cast<uint32_t>(n);
-    return true;
-}
-
-// A whole argument that is a number no larger than max.
-bool ParseNumber(const char* text, uint32_t max, uint32_t* value) {
-    return ReadNumber(&text, max, value) && *text == '\0';
-}
-
 bool ParseSize(const char* text, int* width, int* height) {
-    uint32_t w = 0;
-    uint32_t h = 0;
+    uint64_t w = 0;
+    uint64_t h = 0;
     if (!ReadNumber(&text, MAX_FRAME_SIDE, &w) || *text != 'x') {
         return false;
     }
@@ -62,14 +36,6 @@ bool ParseChoice(const char* text, const char* first, const char* second, Option
         return false;
     }
     return true;
-}
-
-bool MovesAreValid(const char* moves) {
-    RenderMove move;
-    MoveScan scan;
-    while ((scan = NextMove(&moves, &move)) == MOVE_READ) {
-    }
-    return scan == MOVES_END;
 }
 
 // Which options have been given, for the required ones and the defaults.
@@ -98,7 +64,7 @@ bool ParseOption(int argc, const char* const* argv, int* index, RenderArgs* args
     }
     if (std::strcmp(name, "--difficulty") == 0) {
         seen->difficulty = true;
-        return ParseChoice(value, "easy", "normal", CMD_EASY, CMD_NORMAL, &args->difficulty);
+        return ParseDifficulty(value, &args->difficulty);
     }
     if (std::strcmp(name, "--seed") == 0) {
         seen->seed = true;
@@ -106,7 +72,7 @@ bool ParseOption(int argc, const char* const* argv, int* index, RenderArgs* args
     }
     if (std::strcmp(name, "--moves") == 0) {
         args->moves = value;
-        return MovesAreValid(value);
+        return IsValidMoveScript(value);
     }
     if (std::strcmp(name, "--time") == 0) {
         return ParseNumber(value, MAX_SECONDS, &args->seconds);
@@ -141,36 +107,4 @@ bool ParseRenderArgs(int argc, const char* const* argv, RenderArgs* args) {
         args->height = limits.height;
     }
     return true;
-}
-
-MoveScan NextMove(const char** cursor, RenderMove* move) {
-    const char* p = *cursor;
-    while (*p == ' ') {
-        ++p;
-    }
-    if (*p == '\0') {
-        *cursor = p;
-        return MOVES_END;
-    }
-    if (*p == 'H' || *p == 'U') {
-        move->kind = *p == 'H' ? MOVE_HINT : MOVE_UNDO;
-        ++p;
-    } else {
-        uint32_t col = 0;
-        uint32_t row = 0;
-        if (!ReadNumber(&p, BOARD_COLUMNS - 1, &col) || *p != ',') {
-            return MOVE_INVALID;
-        }
-        ++p;
-        if (!ReadNumber(&p, BOARD_ROWS - 1, &row)) {
-            return MOVE_INVALID;
-        }
-        move->kind = MOVE_CLICK;
-        move->cell = Cell{static_cast<int32_t>(col), static_cast<int32_t>(row)};
-    }
-    if (*p != ' ' && *p != '\0') {
-        return MOVE_INVALID;
-    }
-    *cursor = p;
-    return MOVE_READ;
 }

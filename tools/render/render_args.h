@@ -30,18 +30,3 @@ struct RenderArgs {
 // Reads the arguments (argv[1..argc-1]). False for an unknown option, a
 // missing or malformed value, or a missing --layout, --difficulty or --seed.
 bool ParseRenderArgs(int argc, const char* const* argv, RenderArgs* args);
-
-// One move of --moves: a click on a cell, a hint or an undo.
-enum RenderMoveKind { MOVE_CLICK, MOVE_HINT, MOVE_UNDO };
-
-struct RenderMove {
-    RenderMoveKind kind;
-    Cell cell; // for MOVE_CLICK
-};
-
-enum MoveScan { MOVE_READ, MOVES_END, MOVE_INVALID };
-
-// Reads the next space-separated move at *cursor and advances past it.
-// MOVES_END after the last one; MOVE_INVALID for anything other than
-// "C,R" (column 0..17, row 0..7), "H" or "U".
-MoveScan NextMove(const char** cursor, RenderMove* move);

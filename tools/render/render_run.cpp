@@ -3,9 +3,7 @@
 #include "tools/render/render_run.h"
 
 #include "model/deal.h"
-#include "model/move_search.h"
-#include "model/selection.h"
-#include "model/undo_history.h"
+#include "tools/common/move_script.h"
 #include "tools/render/png_writer.h"
 #include "view/frame.h"
 #include "view/sprite_sheets.h"
@@ -17,22 +15,7 @@ void PlayOut(GameState& state, const RenderArgs& args) {
     state.difficulty = args.difficulty;
     state.sound = CMD_SOUND_OFF;
     DealBoard(state, args.seed);
-    // The moves need no window: the tool's desktop ignores repaint requests.
-    const char* cursor = args.moves != nullptr ? args.moves : "";
-    RenderMove move;
-    while (NextMove(&cursor, &move) == MOVE_READ) {
-        switch (move.kind) {
-        case MOVE_CLICK:
-            ClickCell(state, nullptr, move.cell);
-            break;
-        case MOVE_HINT:
-            ShowHint(state, nullptr);
-            break;
-        case MOVE_UNDO:
-            UndoMove(state, nullptr);
-            break;
-        }
-    }
+    PlayMoveScript(state, args.moves != nullptr ? args.moves : "");
     state.elapsedSeconds = args.seconds;
 }
 

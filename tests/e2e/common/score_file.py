@@ -17,15 +17,9 @@ DEFAULT_RECORD = record(9999, b"nobody\0\0\0\0")
 
 
 def score_file(records=None, difficulty=CMD_NORMAL, sound=CMD_SOUND_ON, layout=CMD_MINI):
-    """The file with these records (the defaults unless told) and options;
-    with neither given, the file as the game creates it."""
+    """The file with these records and options; by default as the game creates it."""
     records = records or [DEFAULT_RECORD] * 6
     return b"\x12\xf0" + b"".join(records) + struct.pack("<iii", difficulty, sound, layout)
-
-
-def option_words(contents):
-    """(difficulty, sound, layout) as command ids."""
-    return struct.unpack("<iii", contents[86:98])
 
 
 def records_of(contents):

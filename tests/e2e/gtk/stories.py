@@ -1,0 +1,266 @@
+"""stories.py BUILD-DIR [STORY ...]: long games through tovrin-mini's window under Xvfb,
+checked against the render tool, the rules and the file format; a failure keeps its files."""
+
+import fcntl
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+import traceback
+from pathlib import Path
+from signal import SIGINT, SIGTERM
+
+REPOSITORY = Path(__file__).resolve().parents[3]
+sys.path[:0] = [str(REPOSITORY / "tests/e2e/common")]
+
+from board import highlighted, hint_pair, moves_text  # noqa: E402
+from checks import Failure, check, wait_until  # noqa: E402
+from game_facts import *  # noqa: E402,F403
+from pixels import scaled, wait_for_pixels  # noqa: E402
+from render_tool import RenderTool  # noqa: E402
+from reporting_program import ReportingProgram  # noqa: E402
+from score_file import DEFAULT_RECORD, FILE_NAME, record, score_file  # noqa: E402
+
+PLAY, CLEAR, STUCK = map(seed_for, (PLAY_TIME, CLEAR_TIME, STUCK_TIME))
+SCORE = os.path.join("tovrin-mini", FILE_NAME)
+# "ﾃｽ名前で" in Shift_JIS: what fits of "ﾃｽ名前です" (1 + 1 + 2 + 2 + 2 bytes) in nine.
+NAME = b"\xc3\xbd\x96\xbc\x91O\x82\xc5\0\0"
+GAME = "platform/gtk/tovrin-mini"
+STARTED = []  # every program started, stopped after its story
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *map(str, args)], check=True, timeout=20,
+                          stdout=subprocess.PIPE, text=True).stdout
+
+
+class Program(ReportingProgram):
+    """The game with its data in work and a frozen wall clock, up to its first frame."""
+
+    def __init__(self, build, work, faked_time, scale=1, audio_driver="disk"):
+        super().__init__("tovrin-mini", os.path.join(work, "report.txt"), 10.0, 90.0)
+        self.tool = RenderTool(os.path.join(build, "tools/render/tovrin-mini-render"))
+        self.work, self.scale = work, scale
+        env = dict(os.environ, GDK_BACKEND="x11", GDK_SCALE=str(scale), NO_AT_BRIDGE="1",
+                   LANG="C.UTF-8", SDL_AUDIODRIVER=audio_driver, XDG_DATA_HOME=work, TZ="UTC",
+                   SDL_DISKAUDIOFILE=os.path.join(work, "audio"), FAKETIME=faked_time,
+                   LD_PRELOAD="/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1",
+                   FAKETIME_DONT_FAKE_MONOTONIC="1", TOVRIN_MINI_REPORT=self.report_path,
+                   ASAN_OPTIONS="verify_asan_link_order=0:detect_leaks=0")  # fontconfig's caches
+        with open(os.path.join(work, "output.txt"), "wb") as output:
+            self.process = subprocess.Popen([os.path.join(build, GAME)], env=env, cwd=work,
+                                            stdout=output, stderr=output)
+        STARTED.append(self.process)
+        self.window = self.wait_line(r"window (0x[0-9a-f]+)")[1]
+        self.wait_line(r"shown 1")
+        self.resized(0)
+
+    def resized(self, after):
+        """Learns the drawing area's size past after and its offset; checks the window."""
+        size = tuple(map(int, self.wait_line(r"size (\d+) (\d+)", after).groups()))
+        self.layout = next(name for name, facts in LAYOUTS.items() if facts["client"] == size)
+        self.offset = tuple(map(int, self.last_before(r"offset (-?\d+) (-?\d+)").groups()))
+        got = xdotool("getwindowgeometry", "--shell", self.window).split()[1:5]
+        s, w, h = self.scale, size[0], size[1] + self.offset[1]  # centred in logical pixels
+        check(got == ["X=%d" % (s * ((1280 // s - w) // 2)), "Y=%d" % (s * ((1024 // s - h) // 2)),
+                      "WIDTH=%d" % (s * w), "HEIGHT=%d" % (s * h)], "window %s" % got)
+
+    def file(self, name):
+        return Path(self.work, name).read_bytes()
+
+    def clicks(self, *points, cells=()):
+        points = [*points, *(cell_centre(self.layout, *cell) for cell in cells)]
+        mark, s, (ox, oy) = self.mark(), self.scale, self.offset
+        xdotool(*(arg for x, y in points for arg in ("mousemove", "--window", self.window,
+                                                     s * (ox + x), s * (oy + y), "click",
+                                                     "--delay", 0, 1)))
+        wanted = ["click %d %d" % point for point in points]
+        wait_until(lambda: [l for l in self.lines()[mark:] if l.startswith("click")] == wanted,
+                   "the clicks %s" % wanted, self.timeout)
+
+    def keys(self, *keys, window=None):  # with no window manager, nothing else focuses it
+        xdotool("windowfocus", "--sync", window or self.window, "key", "--delay", 30, *keys)
+
+    def command(self, keys, command_id):
+        mark = self.mark()
+        self.keys(*keys)
+        self.wait_line(r"command %d" % command_id, mark)
+        return mark
+
+    def answer(self, after, caption, key, answer):
+        """Answers the box with that caption, up past after, with key; checks the answer."""
+        self.keys(key, window=self.wait_line(r"messagebox (0x\w+) " + caption, after)[1])
+        self.wait_line("answer %s %s" % (answer, caption), after)
+
+    def expect(self, difficulty, seed, moves="", seconds=None):
+        """Waits for the render tool's frame after moves, the clock aside unless given."""
+        s, (ox, oy) = self.scale, self.offset
+        w, h = (s * v for v in LAYOUTS[self.layout]["client"])
+        png = self.tool.frame(os.path.join(self.work, "expected.png"), self.layout, difficulty,
+                              seed, moves, seconds)
+        grab = ["import", "-window", self.window, "-crop", "%dx%d+%d+%d" % (w, h, s * ox, s * oy),
+                "-depth", "8", "rgb:-"]
+        wait_for_pixels(lambda: subprocess.run(grab, check=True, stdout=subprocess.PIPE).stdout,
+                        scaled(png, s, png), (w, h),
+                        [] if seconds else [tuple(s * v for v in time_mask(self.layout)[0])])
+
+    def marks(self, after, *checked):
+        self.wait_line("marks " + " ".join("%d=%d" % (c, c in checked)
+                                           for c in range(CMD_EASY, CMD_LARGE + 1)), after)
+
+    def played(self, wave):
+        data = (REPOSITORY / "resources" / wave).read_bytes()
+        start = data[data.index(b"data") + 8:][:4000]
+        wait_until(lambda: start in self.file("audio"), "the samples of %s" % wave, 10.0)
+
+
+def a_normal_game_its_menus_and_a_signal_at_the_quit_question(build, work):
+    env = dict(os.environ, XDG_DATA_HOME=os.path.join(work, "none"), DISPLAY="")
+    alone = subprocess.run([os.path.join(build, GAME)], env=env, capture_output=True, timeout=10)
+    check(alone.returncode == 1 and b"no display" in alone.stderr and
+          not os.path.exists(env["XDG_DATA_HOME"]), "without a display: %s" % alone)
+
+    p = Program(build, work, PLAY_TIME)
+    check(p.layout == "mini" and p.file(SCORE) == score_file(), "created: %r" % p.file(SCORE))
+    check(xdotool("getwindowname", p.window) == "Tovrinみに\n", "the title")
+    p.marks(0, CMD_NORMAL, CMD_SOUND_ON, CMD_MINI)
+    p.expect("normal", PLAY)
+    p.expect("normal", PLAY, seconds=3)  # the clock runs
+    p.played("loop.wav")
+
+    moves = moves_text([pair := hint_pair(p.tool.board("mini", "normal", PLAY)[0])])
+    check(p.tool.board("mini", "normal", PLAY, moves)[1] == 142, "a legal pair")
+    p.clicks(cells=pair[:1])
+    p.expect("normal", PLAY, "%d,%d" % pair[0])
+    p.clicks((20, 20), cells=pair[1:])  # the first click is off the board
+    p.expect("normal", PLAY, moves)
+    p.answer(p.command(KEYS_NEW_GAME, CMD_NEW_GAME), "新しいゲーム", "alt+n", "no")
+    p.expect("normal", PLAY, moves)
+    p.command(KEYS_HINT, CMD_HINT)
+    p.expect("normal", PLAY, moves + " H")
+    check(highlighted(p.tool.board("mini", "normal", PLAY, moves + " H")[0]) == sorted(
+        hint_pair(p.tool.board("mini", "normal", PLAY, moves)[0])), "the hint's pair")
+    p.command(KEYS_UNDO, CMD_UNDO)  # takes the hint and the pair back
+    p.expect("normal", PLAY)
+    p.command(KEYS_HINT, CMD_HINT)
+    p.expect("normal", PLAY, "H")
+    p.answer(p.command(KEYS_NEW_GAME, CMD_NEW_GAME), "新しいゲーム", "Return", "yes")
+    p.expect("normal", PLAY)  # the same seed again, and no hint
+
+    p.marks(p.command(KEYS_NORMAL, CMD_NORMAL), CMD_NORMAL, CMD_SOUND_ON, CMD_MINI)
+    p.expect("normal", PLAY)
+    p.marks(p.command(KEYS_EASY, CMD_EASY), CMD_EASY, CMD_SOUND_ON, CMD_MINI)
+    p.expect("easy", PLAY)
+    for keys, command in (KEYS_LARGE, CMD_LARGE), (KEYS_MINI, CMD_MINI), (KEYS_LARGE, CMD_LARGE):
+        p.resized(p.command(keys, command))
+        p.expect("easy", PLAY)
+
+    # While the question waits the clock ticks; No goes on, a signal ends it.
+    mark = p.command(KEYS_QUIT, CMD_QUIT)
+    p.wait_line(r"frame \d+ .*", p.wait_line_index(r"messagebox .* 終了", mark)[0])
+    p.answer(mark, "終了", "Escape", "no")
+    mark = p.command(KEYS_QUIT, CMD_QUIT)
+    p.wait_line(r"messagebox .* 終了", mark)
+    p.process.send_signal(SIGTERM)
+    check(p.wait_exit(2.0) == 0, "exit code 0 within 2 s of SIGTERM")
+    check(p.find_line("sound stop", mark) and p.file(SCORE) == score_file(
+        difficulty=CMD_EASY, layout=CMD_LARGE), "saved: %r" % p.file(SCORE))
+
+
+def three_clears_the_name_dialog_and_a_signal_in_it(build, work):
+    Path(work, SCORE).write_bytes(score_file(difficulty=CMD_EASY))
+    p = Program(build, work, CLEAR_TIME)
+    pairs, left = p.tool.hint_path("mini", "easy", CLEAR)
+    check(left == 0 and len(pairs) == 36, "the hint clears this deal")
+    for pair in pairs:
+        p.command(KEYS_HINT, CMD_HINT)
+        p.clicks(cells=pair)
+    dialog = p.wait_line(r"dialog (0x\w+) ハイスコア", timeout=15)[1]
+    p.played("clear.wav")
+    xdotool("windowfocus", "--sync", dialog, "type", "--delay", 40, "ﾃｽ名前です")  # its last text
+    p.keys("Return", window=dialog)
+    p.wait_line(r"dialog ok ﾃｽ名前です")
+    p.answer(0, "ハイスコア", "Return", "ok")
+
+    # Without sound, no jingle. The name confirmed before is offered, selected, and kept
+    # when a signal ends the program while the dialog is up.
+    p.marks(p.command(KEYS_SOUND_OFF, CMD_SOUND_OFF), CMD_EASY, CMD_SOUND_OFF, CMD_MINI)
+    for key in "Return", "x":
+        mark = p.command(KEYS_NEW_GAME, CMD_NEW_GAME)
+        p.answer(mark, "新しいゲーム", "Return", "yes")
+        p.clicks(cells=[cell for pair in pairs for cell in pair])
+        p.keys(key, window=p.wait_line(r"dialog (0x\w+) ハイスコア", mark, timeout=15)[1])
+        check(p.find_line(r"sound once .*", mark) is None, "a jingle with the sound off")
+        if key == "Return":
+            p.wait_line(r"dialog ok ﾃｽ名前で", mark)
+            p.answer(mark, "ハイスコア", "Return", "ok")
+    p.process.send_signal(SIGINT)  # Ctrl+C in the terminal
+    check(p.wait_exit(2.0) == 0, "exit code 0 within 2 s of SIGINT")
+    data = p.file(SCORE)
+    times = [int.from_bytes(data[at:at + 4], "little") for at in (2, 16, 30)]
+    check(times == sorted(times) and data == score_file(
+        [record(t, NAME) for t in times] + [DEFAULT_RECORD] * 3, CMD_EASY, CMD_SOUND_OFF),
+          "three clears, fastest first, and the options: %r" % data)
+
+
+def a_stuck_game_at_double_scale_while_another_holds_the_file(build, work):
+    held = score_file([record(77, b"held\0\0\0\0\0\0")] + [DEFAULT_RECORD] * 5, CMD_EASY,
+                      CMD_SOUND_OFF, CMD_LARGE)
+    Path(work, SCORE).write_bytes(held)
+    with open(Path(work, SCORE), "rb") as holder:
+        fcntl.flock(holder, fcntl.LOCK_EX)
+        p = Program(build, work, STUCK_TIME, scale=2, audio_driver="none")
+        check(p.find_line(r"scale 2") and p.layout == "mini", "scale 2, mini in game pixels")
+        p.expect("normal", STUCK)
+        p.command(KEYS_EASY, CMD_EASY)
+        p.expect("easy", STUCK)
+        pairs, left = p.tool.hint_path("mini", "easy", STUCK)
+        check(left == 38 and len(pairs) == 17, "the hint leaves this deal stuck")
+        p.clicks(cells=[cell for pair in pairs for cell in pair])
+        p.answer(0, "Tovrinみに", "Return", "ok")  # the game is over
+        p.expect("easy", STUCK, moves_text(pairs))
+        p.clicks(cells=[(0, 0)])
+        p.expect("easy", STUCK, moves_text(pairs))
+        seen = [l[:10] for l in p.lines() if l.startswith(("messagebox", "sound si", "clock"))]
+        check(seen == ["sound sile", "clock star", "clock star", "clock stop", "messagebox"],
+              "one try to open the audio device; the clock stops; one box: %s" % seen)
+        p.answer(p.command(KEYS_QUIT, CMD_QUIT), "終了", "Return", "yes")
+        check(p.wait_exit() == 0, "exit code 0 after Quit")
+        check(p.file(SCORE) == held, "the held file changed")
+
+
+def main(build, *names):
+    root, failed = tempfile.mkdtemp(prefix="tovrin-gtk-e2e-"), 0
+    read_end, write_end = os.pipe()  # Xvfb picks a free display and writes its number
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+                               "1280x1024x24", "-nolisten", "tcp"], pass_fds=[write_end],
+                              stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as ready:
+        os.environ["DISPLAY"] = ":" + ready.readline().strip()
+    stories = (a_normal_game_its_menus_and_a_signal_at_the_quit_question,
+               three_clears_the_name_dialog_and_a_signal_in_it,
+               a_stuck_game_at_double_scale_while_another_holds_the_file)
+    for story in [s for s in stories if not names or s.__name__ in names]:
+        work, began = os.path.join(root, story.__name__), time.monotonic()
+        os.makedirs(os.path.join(work, "tovrin-mini"))
+        try:
+            story(build, work)
+            print("ok   %-60s %4.1f s" % (story.__name__, time.monotonic() - began), flush=True)
+        except Exception as error:  # a failed check or a broken tool
+            failed += 1
+            print("FAIL %s in %s\n%s" % (story.__name__, work, error if isinstance(error, Failure)
+                                          else traceback.format_exc()), flush=True)
+        for process in STARTED:
+            process.kill()
+    server.terminate()
+    if not failed:
+        shutil.rmtree(root)
+    print("gtk-e2e: %d failed" % failed)
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(os.path.abspath(sys.argv[1]), *sys.argv[2:]))
