@@ -98,7 +98,7 @@ int ColumnOf(const Search& s, int tile) {
 uint32_t NonEmptyRows(const Search& s) {
     uint32_t mask = 0;
     for (int r = 0; r < BOARD_ROWS; ++r) {
-        mask |= (s.rows[r] != 0 ? 1u : 0u) << r;
+        mask |= static_cast<uint32_t>(s.rows[r] != 0) << r;
     }
     return mask;
 }
@@ -225,11 +225,11 @@ bool PassesDeadEndTest(const Search& s) {
     uint32_t standingRows = 0;
     for (int r = 0; r < BOARD_ROWS; ++r) {
         standing[r] = s.rows[r];
-        standingRows |= (s.rows[r] != 0 ? 1u : 0u) << r;
+        standingRows |= static_cast<uint32_t>(s.rows[r] != 0) << r;
     }
     uint64_t pending = 0;
     for (int f = 0; f < FACE_COUNT; ++f) {
-        pending |= (s.faceLive[f] != 0 ? uint64_t{1} : 0) << f;
+        pending |= static_cast<uint64_t>(s.faceLive[f] != 0) << f;
     }
     const int slack = (s.faults & FAULT_DEAD_END) != 0 ? 0 : 1;
     for (bool progress = true; progress && pending != 0;) {
@@ -272,8 +272,8 @@ bool PassesDeadEndTest(const Search& s) {
                     stands[i] = stands[j] = false;
                     standing[ra] &= ~BitOf(a);
                     standing[rb] &= ~BitOf(b);
-                    standingRows &= ~((standing[ra] == 0 ? 1u : 0u) << ra);
-                    standingRows &= ~((standing[rb] == 0 ? 1u : 0u) << rb);
+                    standingRows &= ~(static_cast<uint32_t>(standing[ra] == 0) << ra);
+                    standingRows &= ~(static_cast<uint32_t>(standing[rb] == 0) << rb);
                     progress = true;
                     break;
                 }
