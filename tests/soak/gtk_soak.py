@@ -15,7 +15,7 @@ from reporting_program import ReportingProgram  # noqa: E402
 KEYS = [g.KEYS_NEW_GAME, g.KEYS_UNDO, g.KEYS_HINT, g.KEYS_HIGH_SCORE, g.KEYS_EASY, g.KEYS_NORMAL,
         g.KEYS_SOUND_OFF, ("alt+o", "o"), g.KEYS_MINI, g.KEYS_LARGE, ("alt+h", "a"), ("Escape",)]
 ANSWERS = [("Return",), ("Escape",), ("alt+y",), ("alt+n",), ("Tab", "Return")]
-TROUBLE = (subprocess.CalledProcessError, Failure)  # a box closed before its answer
+TROUBLE = (subprocess.CalledProcessError, Failure)  # a box closed under the input
 
 
 def xdotool(*args):
@@ -32,12 +32,11 @@ class Game(ReportingProgram):
         with open(work + "/output.txt", "wb") as output:
             self.process = subprocess.Popen([build + "/platform/gtk/tovrin-mini"], env=env,
                                             cwd=work, stdout=output, stderr=output)
-        self.window = self.wait_line(r"window (0x[0-9a-f]+)")[1]
-        self.wait_line(r"shown 1")
+        self.window, self.boxes = self.wait_line(r"window (0x[0-9a-f]+)")[1], []
 
     def rss_kb(self):
-        status = Path("/proc/%d/status" % self.process.pid).read_text()
-        return int(re.search(r"VmRSS:\s+(\d+)", status).group(1))
+        return int(re.search(r"VmRSS:\s+(\d+)", Path("/proc/%d/status" % self.process.pid)
+                             .read_text()).group(1))
 
     def keys(self, *keys, window=None):
         xdotool("windowfocus", "--sync", window or self.window, "key", "--delay", 30, *keys)
@@ -49,70 +48,71 @@ class Game(ReportingProgram):
 
     def step(self, seen, play=True):
         """One random input, then an answer to every box and dialog opened since line seen."""
-        size = [int(n) for n in self.last_before(r"size (\d+) (\d+)").groups()]
-        offset = [int(n) for n in self.last_before(r"offset (-?\d+) (-?\d+)").groups()]
+        area = [int(n) for n in self.last_before(r"size (\d+) (\d+)").groups()]
+        area[1] += int(self.last_before(r"offset -?\d+ (-?\d+)")[1])  # the menu bar too
         if play and random.random() < 0.02:
             self.quit_box("Escape")  # the player thinks again
         elif play and random.random() < 0.7:
-            xdotool("mousemove", "--window", self.window, *(random.randrange(
-                offset[i] + size[i] + 20) for i in (0, 1)), "click", 1)
+            xdotool("mousemove", "--window", self.window, *map(random.randrange, area), "click", 1)
         elif play:
             self.keys(*random.choice(KEYS))
         lines = self.lines()
-        for kind, box in re.findall(r"^(messagebox|dialog) (0x\w+)", "\n".join(lines[seen:]), re.M):
-            if kind == "dialog" and random.random() < 0.7:
-                xdotool("windowfocus", "--sync", box, "type", "--delay", 40,
-                        random.choice(["ﾃｽﾄ", "名前です名前", "x" * 20, "&_~\\"]))
-            self.keys(*random.choice(ANSWERS), window=box)
+        self.boxes += re.findall(r"^(messagebox|dialog) (0x\w+)", "\n".join(lines[seen:]), re.M)
+        for kind, box in list(self.boxes):
+            try:  # until it has gone
+                if kind == "dialog" and random.random() < 0.7:
+                    xdotool("windowfocus", "--sync", box, "type", "--delay", 40,
+                            random.choice(["ﾃｽﾄ", "名前です名前", "x" * 20, "&_~\\"]))
+                self.keys(*random.choice(ANSWERS), window=box)
+            except subprocess.CalledProcessError:
+                self.boxes.remove((kind, box))
         return len(lines)
 
 
 def main(build, seconds):
-    work = tempfile.mkdtemp(prefix="tovrin-gtk-soak-")
-    read_end, write_end = os.pipe()  # Xvfb picks a free display and writes its number
+    work, (read_end, write_end) = tempfile.mkdtemp(prefix="tovrin-gtk-soak-"), os.pipe()
     server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
                                "1280x1024x24", "-nolisten", "tcp"], pass_fds=[write_end],
                               stderr=subprocess.DEVNULL)
     os.close(write_end)
-    with os.fdopen(read_end) as ready:
+    with os.fdopen(read_end) as ready:  # Xvfb picks a free display and writes its number
         os.environ["DISPLAY"] = ":" + ready.readline().strip()
     p = Game(build, work, seconds)
     try:
         start, seen, warm, inputs, trace = time.monotonic(), 0, 0, 0, []
-        while time.monotonic() - start < seconds and p.process.poll() is None:
-            warm = warm or (time.monotonic() - start > seconds / 3 and p.rss_kb())
-            trace += [p.rss_kb() // 1024] if time.monotonic() - start > 10 * len(trace) else []
-            try:
-                seen, inputs = p.step(seen), inputs + 1
+        while time.monotonic() - start < seconds + 1 and p.process.poll() is None:
+            elapsed = time.monotonic() - start
+            warm = warm or (elapsed > seconds / 3 and p.rss_kb())
+            trace += [p.rss_kb() // 1024] if elapsed > 10 * len(trace) else []
+            try:  # the last second only answers what is still open
+                seen, inputs = p.step(seen, elapsed < seconds), inputs + (elapsed < seconds)
             except TROUBLE:
-                seen = len(p.lines())
-        time.sleep(1)
-        try:
-            p.step(seen, play=False)
-        except TROUBLE:
-            pass
+                pass
         growth = (p.rss_kb() - warm) / 1024 if p.process.poll() is None else float("nan")
-        p.quit_box("Return")  # it still answers
+        print("gtk-soak: %d inputs in %d s, RSS %d kB after %d s, then %+.2f MB (MB every 10 s: "
+              "%s)" % (inputs, seconds, warm, seconds // 3, growth, " ".join(map(str, trace))))
+        for attempt in range(3):  # it still answers, once a menu left open is closed
+            try:
+                p.keys("Escape", "Escape")
+                p.quit_box("Return")
+                break
+            except TROUBLE:
+                pass
         code, output = p.wait_exit(20), Path(work, "output.txt").read_text("utf-8", "replace")
         score = Path(work, "tovrin-mini/Dudazure2.hsc").read_bytes()
+        options = [int.from_bytes(score[86 + 4 * i:90 + 4 * i], "little") for i in range(3)]
         faults = [what for what, bad in [
             ("exit code %s" % code, code != 0), ("memory grew %.2f MB" % growth, not growth < 2),
             ("a sanitizer report", re.search(r"Sanitizer|runtime error", output)),
             ("a bad score file", len(score) != 98 or score[:2] != b"\x12\xf0" or any(
-                (w - first) not in (0, 1) for w, first in zip(
-                    struct_words(score), (g.CMD_EASY, g.CMD_SOUND_ON, g.CMD_MINI))))] if bad]
-        print("gtk-soak: %d inputs in %d s, RSS %d kB after %d s, then %+.2f MB (MB every 10 s: "
-              "%s): %s" % (inputs, seconds, warm, seconds // 3, growth, " ".join(map(str, trace)),
-                           ", ".join(faults) or "ok"))
+                w - first not in (0, 1)
+                for w, first in zip(options, (g.CMD_EASY, g.CMD_SOUND_ON, g.CMD_MINI))))] if bad]
+        print("gtk-soak: " + (", ".join(faults) or "ok"))
         faults or shutil.rmtree(work, ignore_errors=True)
         return 1 if faults else 0
     finally:
         p.process.kill()
         server.terminate()
-
-
-def struct_words(score):
-    return [int.from_bytes(score[86 + 4 * i: 90 + 4 * i], "little") for i in range(3)]
 
 
 if __name__ == "__main__":
