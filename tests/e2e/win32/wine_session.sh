@@ -31,7 +31,6 @@ wine_session_start() {
     # Japanese glyphs, as a Japanese system's would.
     cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-    local font
     for font in Tahoma "MS Shell Dlg" "MS Shell Dlg 2" "Microsoft Sans Serif"; do
         wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
             /v "$font" /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic' /f >/dev/null 2>&1
@@ -44,5 +43,4 @@ wine_session_stop() {
     wineserver -k >/dev/null 2>&1 || true
     kill ${WINE_SESSION_XVFB:-} 2>/dev/null && wait "$WINE_SESSION_XVFB" 2>/dev/null || true
     rm -rf "$WINE_SESSION_DIR"
-    WINE_SESSION_DIR=""
 }
