@@ -77,7 +77,7 @@ struct Search {
 struct NodeFacts {
     uint32_t rowBound[BOARD_ROWS]; // tiles whose face has tiles in no other row
     uint32_t matters[BOARD_ROWS];  // tiles whose face is odd in their row
-    uint32_t constrained;          // faces of two tiles in two different rows
+    uint64_t constrained;          // faces of two tiles in two different rows
     bool allPairInRows;
 };
 
@@ -97,8 +97,8 @@ int ColumnOf(const Search& s, int tile) {
 
 uint32_t NonEmptyRows(const Search& s) {
     uint32_t mask = 0;
-    for (int r = 0; r < BOARD_ROWS; ++r) {
-        mask |= (s.rows[r] != 0 ? 1u : 0u) << r;
+    for (int r = BOARD_ROWS - 1; r >= 0; --r) {
+        mask = mask << 1 | (s.rows[r] != 0 ? 1u : 0u);
     }
     return mask;
 }
@@ -181,7 +181,7 @@ void GatherFacts(Search& s, NodeFacts* facts) {
         }
         splitFaces += oddRows != 0 ? 1 : 0;
         if (count == 2 && std::popcount(rowSet) == 2) {
-            facts->constrained |= 1u << f;
+            facts->constrained |= uint64_t{1} << f;
         }
         for (int k = 0; k < count; ++k) {
             const int r = RowOf(tiles[k]);
@@ -222,14 +222,13 @@ int PartneredOnlyBefore(const Search& s, const uint32_t* standing, int right, in
 
 bool PassesDeadEndTest(const Search& s) {
     uint32_t standing[BOARD_ROWS];
-    uint32_t standingRows = 0;
     for (int r = 0; r < BOARD_ROWS; ++r) {
         standing[r] = s.rows[r];
-        standingRows |= (s.rows[r] != 0 ? 1u : 0u) << r;
     }
+    uint32_t standingRows = NonEmptyRows(s);
     uint64_t pending = 0;
-    for (int f = 0; f < FACE_COUNT; ++f) {
-        pending |= (s.faceLive[f] != 0 ? uint64_t{1} : 0) << f;
+    for (int f = FACE_COUNT - 1; f >= 0; --f) {
+        pending = pending << 1 | (s.faceLive[f] != 0 ? 1u : 0u);
     }
     const int slack = (s.faults & FAULT_DEAD_END) != 0 ? 0 : 1;
     for (bool progress = true; progress && pending != 0;) {
