@@ -220,73 +220,83 @@ int PartneredOnlyBefore(const Search& s, const uint32_t* standing, int right, in
     return count;
 }
 
+// A pair across rows that the dead-end test has yet to release.
+struct Crossing {
+    uint8_t left;
+    uint8_t right;
+    uint8_t allowed; // how many tiles may stand left of right
+    uint8_t between; // the rows between the two
+};
+
+void Release(uint32_t* standing, int tile) {
+    standing[RowOf(tile)] &= ~BitOf(tile);
+}
+bool Stands(const uint32_t* standing, int tile) {
+    return (standing[RowOf(tile)] & BitOf(tile)) != 0;
+}
+
 bool PassesDeadEndTest(const Search& s) {
     uint32_t standing[BOARD_ROWS];
     for (int r = 0; r < BOARD_ROWS; ++r) {
         standing[r] = s.rows[r];
     }
-    uint32_t standingRows = NonEmptyRows(s);
-    uint64_t pending = 0;
-    for (int f = FACE_COUNT - 1; f >= 0; --f) {
-        pending = pending << 1 | (s.faceLive[f] != 0 ? 1u : 0u);
-    }
+    // Pairs within a row, or in one column, are released at once.
     const int slack = (s.faults & FAULT_DEAD_END) != 0 ? 0 : 1;
-    for (bool progress = true; progress && pending != 0;) {
-        progress = false;
-        for (uint64_t faces = pending; faces != 0; faces &= faces - 1) {
-            const int f = std::countr_zero(faces);
-            int tiles[TILES_PER_FACE];
-            const int live = LiveTiles(s, f, tiles);
-            bool stands[TILES_PER_FACE];
-            for (int i = 0; i < live; ++i) {
-                stands[i] = (standing[RowOf(tiles[i])] & BitOf(tiles[i])) != 0;
-            }
-            for (int i = 0; i < live; ++i) {
-                for (int j = i + 1; j < live; ++j) {
-                    if (!stands[i] && !stands[j]) {
-                        continue;
-                    }
-                    const int a = tiles[i];
-                    const int b = tiles[j];
-                    const int ra = RowOf(a);
-                    const int rb = RowOf(b);
-                    if (ra != rb) {
-                        const int ca = s.column[a];
-                        const int cb = s.column[b];
-                        const int right = ca > cb ? a : b;
-                        const int low = ca > cb ? cb : ca;
-                        const uint32_t before = standing[RowOf(right)] & (BitOf(right) - 1);
-                        // A row between that keeps a tile rules out the diagonal.
-                        const int top = ra < rb ? ra : rb;
-                        const int bottom = ra < rb ? rb : ra;
-                        const uint32_t between = ((1u << bottom) - 1) & ~((2u << top) - 1);
-                        const int allowed = low + ((standingRows & between) != 0 ? 0 : slack);
-                        if (std::popcount(before) > allowed ||
-                            std::popcount(before) +
-                                    PartneredOnlyBefore(s, standing, right, ca > cb ? b : a) >
-                                allowed) {
-                            continue;
-                        }
-                    }
-                    stands[i] = stands[j] = false;
-                    standing[ra] &= ~BitOf(a);
-                    standing[rb] &= ~BitOf(b);
-                    standingRows &= ~((standing[ra] == 0 ? 1u : 0u) << ra);
-                    standingRows &= ~((standing[rb] == 0 ? 1u : 0u) << rb);
-                    progress = true;
-                    break;
+    Crossing crossings[MAX_MOVES];
+    int count = 0;
+    for (int f = 0; f < FACE_COUNT; ++f) {
+        int tiles[TILES_PER_FACE];
+        const int live = LiveTiles(s, f, tiles);
+        for (int i = 0; i < live; ++i) {
+            for (int j = i + 1; j < live; ++j) {
+                const int a = tiles[i];
+                const int b = tiles[j];
+                if (RowOf(a) == RowOf(b) || s.column[a] == s.column[b]) {
+                    Release(standing, a);
+                    Release(standing, b);
+                    continue;
                 }
-            }
-            bool anyStands = false;
-            for (int i = 0; i < live; ++i) {
-                anyStands = anyStands || stands[i];
-            }
-            if (!anyStands) {
-                pending &= ~(uint64_t{1} << f);
+                const bool aRight = s.column[a] > s.column[b];
+                const int top = std::min(RowOf(a), RowOf(b));
+                const int bottom = std::max(RowOf(a), RowOf(b));
+                crossings[count++] = Crossing{
+                    static_cast<uint8_t>(aRight ? b : a), static_cast<uint8_t>(aRight ? a : b),
+                    static_cast<uint8_t>(s.column[aRight ? b : a]),
+                    static_cast<uint8_t>(((1u << bottom) - 1) & ~((2u << top) - 1))};
             }
         }
     }
-    return pending == 0;
+    for (bool progress = true; progress;) {
+        progress = false;
+        uint32_t standingRows = 0;
+        for (int r = BOARD_ROWS - 1; r >= 0; --r) {
+            standingRows = standingRows << 1 | (standing[r] != 0 ? 1u : 0u);
+        }
+        for (int k = 0; k < count; ++k) {
+            const Crossing& c = crossings[k];
+            const bool settled = !Stands(standing, c.left) && !Stands(standing, c.right);
+            if (!settled) {
+                const int r = RowOf(c.right);
+                const int before = std::popcount(standing[r] & (BitOf(c.right) - 1));
+                // A row between that keeps a tile rules out the diagonal.
+                const int allowed = c.allowed + ((standingRows & c.between) != 0 ? 0 : slack);
+                if (before > allowed ||
+                    before + PartneredOnlyBefore(s, standing, c.right, c.left) > allowed) {
+                    continue;
+                }
+                Release(standing, c.left);
+                Release(standing, c.right);
+                progress = true;
+            }
+            crossings[k--] = crossings[--count];
+        }
+    }
+    for (int r = 0; r < BOARD_ROWS; ++r) {
+        if (standing[r] != 0) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // ---- Moves -----------------------------------------------------------------
