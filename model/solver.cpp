@@ -340,8 +340,9 @@ uint32_t Rank(Search& s, const NodeFacts& facts, int face, int a, int b) {
                   (((facts.constrained >> face) & 1u) != 0 ? 0 : 64);
         break;
     }
-    // Ties are broken at random, so that each restart tries other paths.
-    return primary << 16 | static_cast<uint32_t>(NextRandom(s) & 0xFFFF);
+    // Random tie-breaks, wide enough that a pair may also change places with
+    // one that moves a tile more: each restart tries other paths.
+    return (primary << 16) + static_cast<uint32_t>(NextRandom(s) % (2u << 16));
 }
 
 // The legal moves, best first; a safe pair alone when there is one.
@@ -490,6 +491,8 @@ Outcome Explore(Search& s, int depth) {
         return WON;
     }
     if (!PassesDeadEndTest(s)) {
+        // The test costs more than a look-up in the table.
+        MarkDead(*s.solver, key, NextRandom(s));
         return DEAD;
     }
     Move moves[MAX_MOVES];
