@@ -196,19 +196,9 @@ void GatherFacts(Search& s, NodeFacts* facts) {
     facts->allPairInRows = splitFaces <= ((s.faults & FAULT_FINISH) != 0 ? 1 : 0);
 }
 
-// The dead-end test, a relaxation of the game. Columns only ever fall, and
-// a tile's column is the number of tiles still left of it. Two tiles of a
-// face in different rows, at columns cl < cr, can pair only once no more
-// than cl + 1 tiles stand left of the right-hand one. Call a tile released
-// once some partner of its face could pair with it while every tile not yet
-// released still stands; pairs within a row always can, and a pair across
-// rows with an unreleased tile in a row between needs equal columns, for
-// that row keeps them from being diagonal neighbours. If the releases
-// stall with tiles left over, no order of play clears the board: the first
-// pair of such tiles to go in that order would have found only released
-// tiles gone before it, so the test would have released it.
-// The released tiles left of right whose partners all stand left of left:
-// each of them can go only with a tile that keeps the columns apart.
+// Of the released tiles left of right, those whose partners all lie left of
+// left, in left's row: each can only go together with such a partner, which
+// moves left as far as it moves right, so it does not close the gap.
 int PartneredOnlyBefore(const Search& s, const uint32_t* standing, int right, int left) {
     const int r = RowOf(right);
     int count = 0;
@@ -235,6 +225,19 @@ bool Stands(const uint32_t* standing, int tile) {
     return (standing[RowOf(tile)] & BitOf(tile)) != 0;
 }
 
+// The dead-end test, a relaxation of the game. Columns only ever fall, and
+// a tile's column is the number of tiles still left of it. Two tiles of a
+// face in different rows, at columns cl < cr, can pair only once no more
+// than cl + 1 tiles stand left of the right-hand one. Call a tile released
+// once some partner of its face could pair with it while every tile not yet
+// released still stands; pairs within a row always can, and a pair across
+// rows with an unreleased tile in a row between needs equal columns, for
+// that row keeps them from being diagonal neighbours; and a released tile
+// helps only if it can go without a tile from left of the left-hand one
+// (PartneredOnlyBefore). If the releases stall with tiles left over, no
+// order of play clears the board: the first pair of such tiles to go in
+// that order would have found only released tiles gone before it, so the
+// test would have released it.
 bool PassesDeadEndTest(const Search& s) {
     uint32_t standing[BOARD_ROWS];
     for (int r = 0; r < BOARD_ROWS; ++r) {
