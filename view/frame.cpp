@@ -62,13 +62,19 @@ bool ShowsSides(const GameState& state, int col, int row) {
 void DrawBackground(Surface& buffer, Layout layout, int frameWidth, int frameHeight) {
     const Surface& sheet = PanelSheetFor(layout);
     const Region pattern = BackgroundRegion(layout);
-    if (IsEmptySurface(sheet)) {
-        return;
-    }
     // Copies that start past the buffer's edge change nothing, so the loops
     // stop there; this also keeps the steps clear of int overflow.
     const int width = std::min(frameWidth, buffer.width);
     const int height = std::min(frameHeight, buffer.height);
+    if (IsEmptySurface(sheet)) {
+        // Without the pattern the last frame would stay under the new one,
+        // tiles taken off the board included.
+        for (int y = 0; y < height; ++y) {
+            std::fill_n(buffer.pixels + static_cast<size_t>(y) * buffer.width, std::max(width, 0),
+                        WINDOW_BACKGROUND);
+        }
+        return;
+    }
     for (int x = 0; x < width; x += pattern.width) {
         for (int y = 0; y < height; y += pattern.height) {
             CopyRegion(buffer, {x, y}, sheet, pattern, SRCCOPY);

@@ -7,8 +7,13 @@
 #include "view/layout.h"
 #include "view/surface.h"
 
+// The window's own background (the classic window colour, white), shown
+// where the background pattern is missing.
+constexpr uint32_t WINDOW_BACKGROUND = 0xFFFFFF;
+
 // Covers the frame with the layout's background pattern, laid from the
-// buffer's (0, 0); copies past the buffer's edge are cut off.
+// buffer's (0, 0); copies past the buffer's edge are cut off. Without the
+// panel sheet the frame is filled with WINDOW_BACKGROUND instead.
 void DrawBackground(Surface& buffer, Layout layout, int frameWidth, int frameHeight);
 
 // The panel elements in drawing order and the two counters (tiles left,
@@ -21,6 +26,7 @@ void DrawTiles(Surface& buffer, const GameState& state, Point origin);
 
 // Background, panel, tiles. origin is the client origin that offsets the
 // panel and the board; frameWidth x frameHeight is the client size the
-// background covers. Missing sheets leave their parts undrawn.
+// background covers. A missing tile sheet leaves the tiles undrawn, a missing
+// panel sheet the panel, on the window's background.
 void ComposeFrame(const GameState& state, Surface& buffer, int frameWidth, int frameHeight,
                   Point origin);

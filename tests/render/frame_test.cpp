@@ -164,6 +164,20 @@ TEST_P(FrameTest, TilesShowTheirFacesAndTheirSidesWhereTheRightOrLowerCellIsEmpt
     }
 }
 
+// Without the panel sheet the frame lies on the window's background (the
+// classic window colour, white), so a tile taken off since the last frame
+// leaves no ghost behind.
+TEST_P(FrameTest, WithoutThePanelSheetTheWindowBackgroundCoversTheLastFrame) {
+    DestroySurface(Mini() ? &panelSheetMini : &panelSheetLarge);
+    Frame frame(700, 530);
+    state.cells[CellIndex(3, 2)] = 5;
+    ComposeFrame(state, frame.surface, 700, 530, Point{0, 0});
+    ASSERT_NE(frame.pixels, std::vector<uint32_t>(700 * 530, 0xFFFFFFu));
+    state.cells[CellIndex(3, 2)] = EMPTY_CELL;
+    ComposeFrame(state, frame.surface, 700, 530, Point{0, 0});
+    EXPECT_EQ(frame.pixels, std::vector<uint32_t>(700 * 530, 0xFFFFFFu));
+}
+
 INSTANTIATE_TEST_SUITE_P(Layouts, FrameTest, ::testing::Values(CMD_MINI, CMD_LARGE));
 
 } // namespace

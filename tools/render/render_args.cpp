@@ -17,7 +17,8 @@ bool ParseSize(const char* text, int* width, int* height) {
         return false;
     }
     ++text;
-    if (!ReadNumber(&text, MAX_FRAME_SIDE, &h) || *text != '\0' || w == 0 || h == 0) {
+    if (!ReadNumber(&text, MAX_FRAME_SIDE, &h) || *text != '\0' || w == 0 || h == 0 ||
+        static_cast<int64_t>(w) * h > MAX_FRAME_PIXELS) {
         return false;
     }
     *width = static_cast<int>(w);

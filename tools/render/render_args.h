@@ -9,8 +9,10 @@ constexpr const char* RENDER_USAGE =
     "usage: tovrin-mini-render --layout mini|large --difficulty easy|normal --seed N "
     "[--moves \"C,R H U ...\"] [--time S] [--size WxH] [--print-board] [--out FILE.png]";
 
-// The largest frame side the tool makes.
+// The largest frame the tool makes: each side at most 8192 pixels, and at
+// most 4096 x 4096 pixels (64 MiB) in all.
 constexpr int MAX_FRAME_SIDE = 8192;
+constexpr int64_t MAX_FRAME_PIXELS = int64_t{4096} * 4096;
 constexpr uint32_t MAX_SECONDS = 9999;
 
 struct RenderArgs {

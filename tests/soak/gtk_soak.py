@@ -1,0 +1,119 @@
+"""gtk_soak.py BUILD-DIR [SECONDS]: the real GTK program, from a sanitizer build, under
+random play for SECONDS (180 unless told): clicks, keys and menu choices through xdotool,
+every box and the name dialog answered at random (a quit is always taken back). It must
+stay alive and answer at the end, print no sanitizer report, grow its resident memory by
+less than 2 MB from a third of the run to its end, and leave a valid score file."""
+
+import os, random, re, shutil, subprocess, sys, tempfile, time
+from pathlib import Path
+
+sys.path[:0] = [str(Path(__file__).resolve().parents[1] / "e2e/common")]
+import game_facts as g  # noqa: E402
+from checks import Failure  # noqa: E402
+from reporting_program import ReportingProgram  # noqa: E402
+
+KEYS = [g.KEYS_NEW_GAME, g.KEYS_UNDO, g.KEYS_HINT, g.KEYS_HIGH_SCORE, g.KEYS_EASY, g.KEYS_NORMAL,
+        g.KEYS_SOUND_OFF, ("alt+o", "o"), g.KEYS_MINI, g.KEYS_LARGE, ("alt+h", "a"), ("Escape",)]
+ANSWERS = [("Return",), ("Escape",), ("alt+y",), ("alt+n",), ("Tab", "Return")]
+TROUBLE = (subprocess.CalledProcessError, Failure)  # a box closed before its answer
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *map(str, args)], check=True, timeout=20, capture_output=True)
+
+
+class Game(ReportingProgram):
+    def __init__(self, build, work, seconds):
+        super().__init__("tovrin-mini", work + "/report.txt", 10.0, seconds + 60)
+        # A small quarantine: the memory freed and held for use-after-free checks settles early.
+        env = dict(os.environ, GDK_BACKEND="x11", GDK_SCALE="1", NO_AT_BRIDGE="1", LANG="C.UTF-8",
+                   SDL_AUDIODRIVER="dummy", XDG_DATA_HOME=work, TOVRIN_MINI_REPORT=self.report_path,
+                   ASAN_OPTIONS="detect_leaks=0:quarantine_size_mb=4")
+        with open(work + "/output.txt", "wb") as output:
+            self.process = subprocess.Popen([build + "/platform/gtk/tovrin-mini"], env=env,
+                                            cwd=work, stdout=output, stderr=output)
+        self.window = self.wait_line(r"window (0x[0-9a-f]+)")[1]
+        self.wait_line(r"shown 1")
+
+    def rss_kb(self):
+        status = Path("/proc/%d/status" % self.process.pid).read_text()
+        return int(re.search(r"VmRSS:\s+(\d+)", status).group(1))
+
+    def keys(self, *keys, window=None):
+        xdotool("windowfocus", "--sync", window or self.window, "key", "--delay", 30, *keys)
+
+    def quit_box(self, answer):
+        mark = self.mark()
+        self.keys(*g.KEYS_QUIT)
+        self.keys(answer, window=self.wait_line(r"messagebox (0x\w+) 終了", mark)[1])
+
+    def step(self, seen, play=True):
+        """One random input, then an answer to every box and dialog opened since line seen."""
+        size = [int(n) for n in self.last_before(r"size (\d+) (\d+)").groups()]
+        offset = [int(n) for n in self.last_before(r"offset (-?\d+) (-?\d+)").groups()]
+        if play and random.random() < 0.02:
+            self.quit_box("Escape")  # the player thinks again
+        elif play and random.random() < 0.7:
+            xdotool("mousemove", "--window", self.window, *(random.randrange(
+                offset[i] + size[i] + 20) for i in (0, 1)), "click", 1)
+        elif play:
+            self.keys(*random.choice(KEYS))
+        lines = self.lines()
+        for kind, box in re.findall(r"^(messagebox|dialog) (0x\w+)", "\n".join(lines[seen:]), re.M):
+            if kind == "dialog" and random.random() < 0.7:
+                xdotool("windowfocus", "--sync", box, "type", "--delay", 40,
+                        random.choice(["ﾃｽﾄ", "名前です名前", "x" * 20, "&_~\\"]))
+            self.keys(*random.choice(ANSWERS), window=box)
+        return len(lines)
+
+
+def main(build, seconds):
+    work = tempfile.mkdtemp(prefix="tovrin-gtk-soak-")
+    read_end, write_end = os.pipe()  # Xvfb picks a free display and writes its number
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+                               "1280x1024x24", "-nolisten", "tcp"], pass_fds=[write_end],
+                              stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as ready:
+        os.environ["DISPLAY"] = ":" + ready.readline().strip()
+    p = Game(build, work, seconds)
+    try:
+        start, seen, warm, inputs, trace = time.monotonic(), 0, 0, 0, []
+        while time.monotonic() - start < seconds and p.process.poll() is None:
+            warm = warm or (time.monotonic() - start > seconds / 3 and p.rss_kb())
+            trace += [p.rss_kb() // 1024] if time.monotonic() - start > 10 * len(trace) else []
+            try:
+                seen, inputs = p.step(seen), inputs + 1
+            except TROUBLE:
+                seen = len(p.lines())
+        time.sleep(1)
+        try:
+            p.step(seen, play=False)
+        except TROUBLE:
+            pass
+        growth = (p.rss_kb() - warm) / 1024 if p.process.poll() is None else float("nan")
+        p.quit_box("Return")  # it still answers
+        code, output = p.wait_exit(20), Path(work, "output.txt").read_text("utf-8", "replace")
+        score = Path(work, "tovrin-mini/Dudazure2.hsc").read_bytes()
+        faults = [what for what, bad in [
+            ("exit code %s" % code, code != 0), ("memory grew %.2f MB" % growth, not growth < 2),
+            ("a sanitizer report", re.search(r"Sanitizer|runtime error", output)),
+            ("a bad score file", len(score) != 98 or score[:2] != b"\x12\xf0" or any(
+                (w - first) not in (0, 1) for w, first in zip(
+                    struct_words(score), (g.CMD_EASY, g.CMD_SOUND_ON, g.CMD_MINI))))] if bad]
+        print("gtk-soak: %d inputs in %d s, RSS %d kB after %d s, then %+.2f MB (MB every 10 s: "
+              "%s): %s" % (inputs, seconds, warm, seconds // 3, growth, " ".join(map(str, trace)),
+                           ", ".join(faults) or "ok"))
+        faults or shutil.rmtree(work, ignore_errors=True)
+        return 1 if faults else 0
+    finally:
+        p.process.kill()
+        server.terminate()
+
+
+def struct_words(score):
+    return [int.from_bytes(score[86 + 4 * i: 90 + 4 * i], "little") for i in range(3)]
+
+
+if __name__ == "__main__":
+    sys.exit(main(os.path.abspath(sys.argv[1]), int(sys.argv[2]) if len(sys.argv) > 2 else 180))
