@@ -174,6 +174,7 @@ TEST_F(ShellTest, ClearsReachTheTableOncePerDealWithTheirJingleOnce) {
     ClearAt(50);
     EXPECT_EQ(fakeDesktop.lastDialogInitialName, "\xC3\xBD\xC4");
     EXPECT_EQ(Record(4), "50 \xC3\xBD\xC4");
+    EXPECT_EQ(CountCalls("PlayOnce 33"), 1); // the next game's clear plays its jingle again
 
     // A display-size switch deals too; equal to a stored time is not better.
     Command(CMD_LARGE);
