@@ -97,8 +97,8 @@ int ColumnOf(const Search& s, int tile) {
 
 uint32_t NonEmptyRows(const Search& s) {
     uint32_t mask = 0;
-    for (int r = 0; r < BOARD_ROWS; ++r) {
-        mask |= static_cast<uint32_t>(s.rows[r] != 0) << r;
+    for (int r = BOARD_ROWS - 1; r >= 0; --r) {
+        mask = mask << 1 | (s.rows[r] != 0 ? 1u : 0u);
     }
     return mask;
 }
@@ -196,19 +196,9 @@ void GatherFacts(Search& s, NodeFacts* facts) {
     facts->allPairInRows = splitFaces <= ((s.faults & FAULT_FINISH) != 0 ? 1 : 0);
 }
 
-// The dead-end test, a relaxation of the game. Columns only ever fall, and
-// a tile's column is the number of tiles still left of it. Two tiles of a
-// face in different rows, at columns cl < cr, can pair only once no more
-// than cl + 1 tiles stand left of the right-hand one. Call a tile released
-// once some partner of its face could pair with it while every tile not yet
-// released still stands; pairs within a row always can, and a pair across
-// rows with an unreleased tile in a row between needs equal columns, for
-// that row keeps them from being diagonal neighbours. If the releases
-// stall with tiles left over, no order of play clears the board: the first
-// pair of such tiles to go in that order would have found only released
-// tiles gone before it, so the test would have released it.
-// The released tiles left of right whose partners all stand left of left:
-// each of them can go only with a tile that keeps the columns apart.
+// Of the released tiles left of right, those whose partners all lie left of
+// left, in left's row: each can only go together with such a partner, which
+// moves left as far as it moves right, so it does not close the gap.
 int PartneredOnlyBefore(const Search& s, const uint32_t* standing, int right, int left) {
     const int r = RowOf(right);
     int count = 0;
@@ -220,74 +210,96 @@ int PartneredOnlyBefore(const Search& s, const uint32_t* standing, int right, in
     return count;
 }
 
+// A pair across rows that the dead-end test has yet to release.
+struct Crossing {
+    uint8_t left;
+    uint8_t right;
+    uint8_t allowed; // how many tiles may stand left of right
+    uint8_t between; // the rows between the two
+};
+
+void Release(uint32_t* standing, int tile) {
+    standing[RowOf(tile)] &= ~BitOf(tile);
+}
+bool Stands(const uint32_t* standing, int tile) {
+    return (standing[RowOf(tile)] & BitOf(tile)) != 0;
+}
+
+// The dead-end test, a relaxation of the game. Columns only ever fall, and
+// a tile's column is the number of tiles still left of it. Two tiles of a
+// face in different rows, at columns cl < cr, can pair only once no more
+// than cl + 1 tiles stand left of the right-hand one. Call a tile released
+// once some partner of its face could pair with it while every tile not yet
+// released still stands; pairs within a row always can, and a pair across
+// rows with an unreleased tile in a row between needs equal columns, for
+// that row keeps them from being diagonal neighbours; and a released tile
+// helps only if it can go without a tile from left of the left-hand one
+// (PartneredOnlyBefore). If the releases stall with tiles left over, no
+// order of play clears the board: the first pair of such tiles to go in
+// that order would have found only released tiles gone before it, so the
+// test would have released it.
 bool PassesDeadEndTest(const Search& s) {
     uint32_t standing[BOARD_ROWS];
-    uint32_t standingRows = 0;
     for (int r = 0; r < BOARD_ROWS; ++r) {
         standing[r] = s.rows[r];
-        standingRows |= static_cast<uint32_t>(s.rows[r] != 0) << r;
     }
-    uint64_t pending = 0;
-    for (int f = 0; f < FACE_COUNT; ++f) {
-        pending |= static_cast<uint64_t>(s.faceLive[f] != 0) << f;
-    }
+    // Pairs within a row, or in one column, are released at once.
     const int slack = (s.faults & FAULT_DEAD_END) != 0 ? 0 : 1;
-    for (bool progress = true; progress && pending != 0;) {
-        progress = false;
-        for (uint64_t faces = pending; faces != 0; faces &= faces - 1) {
-            const int f = std::countr_zero(faces);
-            int tiles[TILES_PER_FACE];
-            const int live = LiveTiles(s, f, tiles);
-            bool stands[TILES_PER_FACE];
-            for (int i = 0; i < live; ++i) {
-                stands[i] = (standing[RowOf(tiles[i])] & BitOf(tiles[i])) != 0;
-            }
-            for (int i = 0; i < live; ++i) {
-                for (int j = i + 1; j < live; ++j) {
-                    if (!stands[i] && !stands[j]) {
-                        continue;
-                    }
-                    const int a = tiles[i];
-                    const int b = tiles[j];
-                    const int ra = RowOf(a);
-                    const int rb = RowOf(b);
-                    if (ra != rb) {
-                        const int ca = s.column[a];
-                        const int cb = s.column[b];
-                        const int right = ca > cb ? a : b;
-                        const int low = ca > cb ? cb : ca;
-                        const uint32_t before = standing[RowOf(right)] & (BitOf(right) - 1);
-                        // A row between that keeps a tile rules out the diagonal.
-                        const int top = ra < rb ? ra : rb;
-                        const int bottom = ra < rb ? rb : ra;
-                        const uint32_t between = ((1u << bottom) - 1) & ~((2u << top) - 1);
-                        const int allowed = low + ((standingRows & between) != 0 ? 0 : slack);
-                        if (std::popcount(before) > allowed ||
-                            std::popcount(before) +
-                                    PartneredOnlyBefore(s, standing, right, ca > cb ? b : a) >
-                                allowed) {
-                            continue;
-                        }
-                    }
-                    stands[i] = stands[j] = false;
-                    standing[ra] &= ~BitOf(a);
-                    standing[rb] &= ~BitOf(b);
-                    standingRows &= ~(static_cast<uint32_t>(standing[ra] == 0) << ra);
-                    standingRows &= ~(static_cast<uint32_t>(standing[rb] == 0) << rb);
-                    progress = true;
-                    break;
+    Crossing crossings[MAX_MOVES];
+    int count = 0;
+    for (int f = 0; f < FACE_COUNT; ++f) {
+        int tiles[TILES_PER_FACE];
+        const int live = LiveTiles(s, f, tiles);
+        for (int i = 0; i < live; ++i) {
+            for (int j = i + 1; j < live; ++j) {
+                const int a = tiles[i];
+                const int b = tiles[j];
+                if (RowOf(a) == RowOf(b) || s.column[a] == s.column[b]) {
+                    Release(standing, a);
+                    Release(standing, b);
+                    continue;
                 }
-            }
-            bool anyStands = false;
-            for (int i = 0; i < live; ++i) {
-                anyStands = anyStands || stands[i];
-            }
-            if (!anyStands) {
-                pending &= ~(uint64_t{1} << f);
+                const bool aRight = s.column[a] > s.column[b];
+                const int top = std::min(RowOf(a), RowOf(b));
+                const int bottom = std::max(RowOf(a), RowOf(b));
+                crossings[count++] = Crossing{
+                    static_cast<uint8_t>(aRight ? b : a), static_cast<uint8_t>(aRight ? a : b),
+                    static_cast<uint8_t>(s.column[aRight ? b : a]),
+                    static_cast<uint8_t>(((1u << bottom) - 1) & ~((2u << top) - 1))};
             }
         }
     }
-    return pending == 0;
+    for (bool progress = true; progress;) {
+        progress = false;
+        uint32_t standingRows = 0;
+        for (int r = BOARD_ROWS - 1; r >= 0; --r) {
+            standingRows = standingRows << 1 | (standing[r] != 0 ? 1u : 0u);
+        }
+        for (int k = 0; k < count; ++k) {
+            const Crossing& c = crossings[k];
+            const bool settled = !Stands(standing, c.left) && !Stands(standing, c.right);
+            if (!settled) {
+                const int r = RowOf(c.right);
+                const int before = std::popcount(standing[r] & (BitOf(c.right) - 1));
+                // A row between that keeps a tile rules out the diagonal.
+                const int allowed = c.allowed + ((standingRows & c.between) != 0 ? 0 : slack);
+                if (before > allowed ||
+                    before + PartneredOnlyBefore(s, standing, c.right, c.left) > allowed) {
+                    continue;
+                }
+                Release(standing, c.left);
+                Release(standing, c.right);
+                progress = true;
+            }
+            crossings[k--] = crossings[--count];
+        }
+    }
+    for (int r = 0; r < BOARD_ROWS; ++r) {
+        if (standing[r] != 0) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // ---- Moves -----------------------------------------------------------------
@@ -331,8 +343,9 @@ uint32_t Rank(Search& s, const NodeFacts& facts, int face, int a, int b) {
                   (((facts.constrained >> face) & 1u) != 0 ? 0 : 64);
         break;
     }
-    // Ties are broken at random, so that each restart tries other paths.
-    return primary << 16 | static_cast<uint32_t>(NextRandom(s) & 0xFFFF);
+    // Random tie-breaks, wide enough that a pair may also change places with
+    // one that moves a tile more: each restart tries other paths.
+    return (primary << 16) + static_cast<uint32_t>(NextRandom(s) % (2u << 16));
 }
 
 // The legal moves, best first; a safe pair alone when there is one.
@@ -481,6 +494,8 @@ Outcome Explore(Search& s, int depth) {
         return WON;
     }
     if (!PassesDeadEndTest(s)) {
+        // The test costs more than a look-up in the table.
+        MarkDead(*s.solver, key, NextRandom(s));
         return DEAD;
     }
     Move moves[MAX_MOVES];

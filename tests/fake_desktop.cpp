@@ -136,6 +136,7 @@ int DesktopScoreDirectory(char* buffer, int bufferSize) {
     return length;
 }
 
-void DesktopPresentFrame(WindowHandle, const Surface&, int width, int height) {
+void DesktopPresentFrame(WindowHandle, const Surface& frame, int width, int height) {
+    fakeDesktop.presentedCorner = frame.pixels ? frame.pixels[0] : 0;
     Log("Present " + std::to_string(width) + "x" + std::to_string(height));
 }

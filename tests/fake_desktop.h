@@ -37,6 +37,7 @@ struct FakeDesktop {
     std::function<void()> duringModal;
 
     std::map<int, std::vector<unsigned char>> resources;
+    uint32_t presentedCorner = 0; // the top-left pixel of the last frame presented
 };
 
 extern FakeDesktop fakeDesktop;

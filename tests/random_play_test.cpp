@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr int GAMES = 400;
+constexpr int GAMES = 300;
 constexpr int STEPS = 450;
 
 // A legal partner of the picked tile, most of the time there is one.

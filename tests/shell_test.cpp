@@ -1,6 +1,7 @@
 // The application shell through the main window's handlers: start, paints
 // and the clock, options and confirmations, the ends of a game with their
 // jingles, the high-score step and the table, and the exit.
+#include "resources/embedded_resources.h"
 #include "resources/resource_ids.h"
 #include "resources/texts.h"
 #include "store/high_scores.h"
@@ -45,6 +46,10 @@ class ShellTest : public AppTest {
 };
 
 TEST_F(ShellTest, StartPlayOptionsAndExit) {
+    for (const int id : {IDB_PANEL_MINI, IDB_TILES_MINI, IDB_PANEL_LARGE, IDB_TILES_LARGE}) {
+        const ResourceData sheet = FindEmbeddedResource(id);
+        fakeDesktop.resources[id].assign(sheet.bytes, sheet.bytes + sheet.size);
+    }
     Create();
     EXPECT_EQ(playerName[0], '\0');
     EXPECT_EQ(fakeDesktop.calls,
@@ -56,7 +61,8 @@ TEST_F(ShellTest, StartPlayOptionsAndExit) {
     EXPECT_EQ(fakeDesktop.calls,
               (Calls{"StopSound", "Wait 500", "PlayLoop 11", "StartClock", "Present 470x186"}));
     EXPECT_EQ(Game().tilesLeft, 144);
-    OnLeftButtonDown(Window(), 80, 7); // the board's first pixel
+    EXPECT_EQ(fakeDesktop.presentedCorner, 0xFFFFFFu); // the frame drawn: white background
+    OnLeftButtonDown(Window(), 80, 7);                 // the board's first pixel
     EXPECT_EQ((std::vector<int>{Game().selectionActive, Game().selCol, Game().selRow}),
               (std::vector<int>{1, 0, 0}));
     Game().elapsedSeconds = 9998;
@@ -79,6 +85,8 @@ TEST_F(ShellTest, StartPlayOptionsAndExit) {
               (Calls{"MenuCheck 32781 off", "MenuCheck 32782 on", "PlaceWindow 290 227 700 570",
                      "StopSound", "Wait 500", "PlayLoop 11", "Repaint erase"}));
     EXPECT_EQ(backBuffer.width * 1000 + backBuffer.height, 648504); // the large drawing
+    Paint();
+    EXPECT_EQ(fakeDesktop.presentedCorner, 0x008080u);
     Command(CMD_EASY);
     EXPECT_EQ(Game().tilesLeft, 72);
 
@@ -166,6 +174,7 @@ TEST_F(ShellTest, ClearsReachTheTableOncePerDealWithTheirJingleOnce) {
     ClearAt(50);
     EXPECT_EQ(fakeDesktop.lastDialogInitialName, "\xC3\xBD\xC4");
     EXPECT_EQ(Record(4), "50 \xC3\xBD\xC4");
+    EXPECT_EQ(CountCalls("PlayOnce 33"), 1); // the next game's clear plays its jingle again
 
     // A display-size switch deals too; equal to a stored time is not better.
     Command(CMD_LARGE);

@@ -91,6 +91,7 @@ TEST(BmpReaderTest, DecodesEveryPixelOfGoodFiles) {
     }
     Surface out;
     EXPECT_EQ(DecodeBmp4(nullptr, 100, 0, 0, &out), BMP_TRUNCATED);
+    EXPECT_EQ(DecodeBmp4(reinterpret_cast<const unsigned char*>("BX"), 2, 0, 0, &out), BMP_NOT_BMP);
 }
 
 TEST(BmpReaderTest, RefusesEachDamagedField) {

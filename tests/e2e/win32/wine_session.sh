@@ -1,6 +1,5 @@
-# A private Wine prefix on an Xvfb display for one test run (sourced by
-# scripts/test-windows): start exports DISPLAY, WINEPREFIX and the settings;
-# stop, also run on exit, ends the wineserver and the display, removes all.
+# A private Wine prefix on an Xvfb display for one run, sourced by scripts/test-windows:
+# start exports DISPLAY, WINEPREFIX and the settings; stop (also on exit) ends and removes all.
 
 wine_session_start() {
     WINE_SESSION_DIR="$(mktemp -d "${TMPDIR:-/tmp}/tovrin-wine.XXXXXX")"
@@ -8,6 +7,7 @@ wine_session_start() {
     export WINEPREFIX="$WINE_SESSION_DIR/prefix" WINEARCH=win64 WINEDEBUG=-all \
         WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv=d"
     trap wine_session_stop EXIT
+    export USER=山田  # a profile path outside the ANSI code page; the temp folder stays ASCII
     # The display first: Wine's desktop process stays on the one it found.
     mkfifo "$WINE_SESSION_DIR/display"
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WINE_SESSION_DIR/display" \
@@ -31,7 +31,7 @@ wine_session_start() {
     # Japanese glyphs, as a Japanese system's would.
     cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-    local font
+    wine reg add HKCU\\Environment /v TMP /d C:\\windows\\temp /f &>/dev/null  # GetTempPath's first
     for font in Tahoma "MS Shell Dlg" "MS Shell Dlg 2" "Microsoft Sans Serif"; do
         wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
             /v "$font" /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic' /f >/dev/null 2>&1
@@ -44,5 +44,4 @@ wine_session_stop() {
     wineserver -k >/dev/null 2>&1 || true
     kill ${WINE_SESSION_XVFB:-} 2>/dev/null && wait "$WINE_SESSION_XVFB" 2>/dev/null || true
     rm -rf "$WINE_SESSION_DIR"
-    WINE_SESSION_DIR=""
 }
