@@ -4,20 +4,22 @@ EventSource EventSourceFromBytes(const uint8_t* bytes, size_t size) {
     return EventSource{bytes, size, 0, 0};
 }
 
-EventSource EventSourceFromSeed(uint64_t seed) {
-    return EventSource{nullptr, 0, 0, seed * 0x9E3779B97F4A7C15ull + 1};
-}
-
-bool EventSourceDone(const EventSource& source) {
-    return source.bytes != nullptr && source.used >= source.size;
-}
-
 // splitmix64: small, fast, and good enough to spread the choices.
 static uint64_t NextRandom(uint64_t& state) {
     uint64_t z = (state += 0x9E3779B97F4A7C15ull);
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
     return z ^ (z >> 31);
+}
+
+// The seed is mixed first: a state of seed times the generator's step would
+// make seed N + 1 play seed N's choices one step later.
+EventSource EventSourceFromSeed(uint64_t seed) {
+    return EventSource{nullptr, 0, 0, NextRandom(seed)};
+}
+
+bool EventSourceDone(const EventSource& source) {
+    return source.bytes != nullptr && source.used >= source.size;
 }
 
 uint32_t Choose(EventSource& source, uint32_t count) {
