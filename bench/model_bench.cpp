@@ -1,9 +1,8 @@
 // Speed of the game model, and proof that play allocates nothing.
 //
-// Allocation count: this binary replaces the global operator new and counts
-// every call, and reads glibc's mallinfo2 byte count of blocks in use; both
-// are compared before and after each timed loop and reported as counters
-// (new_calls, malloc_bytes_delta), which must be 0.
+// Allocation count: the counters new_calls and malloc_bytes_delta of each
+// timed loop must be 0 (allocation_count.h).
+#include "bench/allocation_count.h"
 #include "model/game_state.h"
 #include "model/move_search.h"
 #include "model/selection.h"
@@ -11,15 +10,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include <atomic>
 #include <cstdlib>
 #include <cstring>
-#include <malloc.h>
-#include <new>
 
 namespace {
-
-std::atomic<long> newCalls{0};
 
 // A full board of 144 tiles with no legal pair: row r holds the faces
 // (c + offset[r]) mod 36, so rows hold 18 different faces, columns 8
@@ -52,8 +46,6 @@ void FillPairedBoard(GameState& state) {
     state.gameOver = 0;
 }
 
-long MallocBytesInUse() { return static_cast<long>(mallinfo2().uordblks); }
-
 GameState* NewState() {
     auto* state = static_cast<GameState*>(std::calloc(1, sizeof(GameState)));
     state->difficulty = CMD_NORMAL;
@@ -62,24 +54,18 @@ GameState* NewState() {
     return state;
 }
 
-void ReportAllocations(benchmark::State& bench, long newBefore, long mallocBefore) {
-    bench.counters["new_calls"] = static_cast<double>(newCalls.load() - newBefore);
-    bench.counters["malloc_bytes_delta"] = static_cast<double>(MallocBytesInUse() - mallocBefore);
-}
-
 void BM_HasLegalPairStuckFullBoard(benchmark::State& bench) {
     GameState* state = NewState();
     FillStuckBoard(*state);
     if (HasLegalPair(*state)) {
         bench.SkipWithError("the stuck board has a legal pair");
     }
-    const long newBefore = newCalls.load();
-    const long mallocBefore = MallocBytesInUse();
+    const AllocationMark before = MarkAllocations();
     for (auto _ : bench) {
         benchmark::DoNotOptimize(state->cells);
         benchmark::DoNotOptimize(HasLegalPair(*state));
     }
-    ReportAllocations(bench, newBefore, mallocBefore);
+    ReportAllocations(bench, before);
     bench.counters["tiles"] = state->tilesLeft;
     std::free(state);
 }
@@ -88,8 +74,7 @@ BENCHMARK(BM_HasLegalPairStuckFullBoard);
 void BM_FullGameThenFullUndo(benchmark::State& bench) {
     GameState* state = NewState();
     const WindowHandle window = nullptr;
-    const long newBefore = newCalls.load();
-    const long mallocBefore = MallocBytesInUse();
+    const AllocationMark before = MarkAllocations();
     for (auto _ : bench) {
         FillPairedBoard(*state);
         for (int i = 0; i < BOARD_CELLS / 2; ++i) {
@@ -105,26 +90,11 @@ void BM_FullGameThenFullUndo(benchmark::State& bench) {
         }
         benchmark::DoNotOptimize(state->cells);
     }
-    ReportAllocations(bench, newBefore, mallocBefore);
+    ReportAllocations(bench, before);
     std::free(state);
 }
 BENCHMARK(BM_FullGameThenFullUndo)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-// GCC sees free() behind a replaced operator delete and warns of a mismatch,
-// although these two operators are each other's pair.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-
-void* operator new(std::size_t size) {
-    newCalls.fetch_add(1, std::memory_order_relaxed);
-    if (void* block = std::malloc(size == 0 ? 1 : size)) {
-        return block;
-    }
-    std::abort();
-}
-
-void operator delete(void* block) noexcept { std::free(block); }
-void operator delete(void* block, std::size_t) noexcept { std::free(block); }
 
 BENCHMARK_MAIN();

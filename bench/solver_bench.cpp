@@ -5,27 +5,18 @@
 // budget of one second. Counters: decided (the share of the set decided),
 // nodes (positions visited per iteration), and new_calls and
 // malloc_bytes_delta, which count allocations during the timed loop and
-// must be 0: this binary replaces the global operator new and reads
-// glibc's mallinfo2.
+// must be 0 (allocation_count.h).
+#include "bench/allocation_count.h"
 #include "model/deal.h"
 #include "model/solver.h"
 
 #include <benchmark/benchmark.h>
 
-#include <atomic>
 #include <cstdlib>
-#include <malloc.h>
-#include <new>
 
 namespace {
 
-std::atomic<long> newCalls{0};
-
 constexpr int64_t BUDGET_MS = 1000;
-
-long MallocBytesInUse() {
-    return static_cast<long>(mallinfo2().uordblks);
-}
 
 void SolveDeals(benchmark::State& bench, OptionId difficulty, uint32_t lastSeed) {
     GameState* state = static_cast<GameState*>(std::calloc(1, sizeof(GameState)));
@@ -38,8 +29,7 @@ void SolveDeals(benchmark::State& bench, OptionId difficulty, uint32_t lastSeed)
     state->difficulty = difficulty;
     int64_t decided = 0;
     int64_t nodes = 0;
-    const long newBefore = newCalls.load();
-    const long mallocBefore = MallocBytesInUse();
+    const AllocationMark before = MarkAllocations();
     for (auto _ : bench) {
         for (uint32_t seed = 1; seed <= lastSeed; ++seed) {
             bench.PauseTiming();
@@ -51,8 +41,7 @@ void SolveDeals(benchmark::State& bench, OptionId difficulty, uint32_t lastSeed)
         }
     }
     const double deals = static_cast<double>(bench.iterations()) * lastSeed;
-    bench.counters["new_calls"] = static_cast<double>(newCalls.load() - newBefore);
-    bench.counters["malloc_bytes_delta"] = static_cast<double>(MallocBytesInUse() - mallocBefore);
+    ReportAllocations(bench, before);
     bench.counters["decided"] = static_cast<double>(decided) / deals;
     bench.counters["nodes"] = static_cast<double>(nodes) / static_cast<double>(bench.iterations());
     DestroySolver(&solver);
@@ -71,24 +60,5 @@ void BM_SolveNormalSeeds1To30(benchmark::State& bench) {
 BENCHMARK(BM_SolveNormalSeeds1To30)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
-
-// GCC sees free() behind a replaced operator delete and warns of a mismatch,
-// although these two operators are each other's pair.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-
-void* operator new(std::size_t size) {
-    newCalls.fetch_add(1, std::memory_order_relaxed);
-    if (void* block = std::malloc(size == 0 ? 1 : size)) {
-        return block;
-    }
-    std::abort();
-}
-
-void operator delete(void* block) noexcept {
-    std::free(block);
-}
-void operator delete(void* block, std::size_t) noexcept {
-    std::free(block);
-}
 
 BENCHMARK_MAIN();
