@@ -50,8 +50,8 @@ void DesktopClientSize(WindowHandle, int* width, int* height) {
 }
 
 void DesktopScreenSize(int* width, int* height) {
-    *width = fakeDesktop.screenWidth;
-    *height = fakeDesktop.screenHeight;
+    *width = 1280;
+    *height = 1024;
 }
 
 void DesktopPlaceWindow(WindowHandle, const WindowPlacement& p) {

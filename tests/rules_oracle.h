@@ -14,6 +14,9 @@
 // Non-empty rows from the top, each the faces from column 0.
 using Rows = std::vector<std::vector<TileCode>>;
 using Pair = std::pair<Cell, Cell>;
+inline bool operator==(Cell a, Cell b) {
+    return a.col == b.col && a.row == b.row;
+}
 
 struct Oracle {
     Rows rows;

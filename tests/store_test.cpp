@@ -102,7 +102,7 @@ TEST_F(ScoreFileTest, DefaultsDamagedShortAndLongFiles) {
 TEST_F(ScoreFileTest, UnusableFilesMeanDefaultsAndNothingWritten) {
     savedDifficulty = CMD_EASY;
     SaveOptions(); // never creates the file
-    EXPECT_FALSE(FileExists(path));
+    EXPECT_FALSE(std::filesystem::exists(path));
     const Bytes easy = With(DefaultBytes(), 86, CMD_EASY);
     WriteWholeFile(path, easy);
     const FileHandle held = OpenScoreFile(); // another copy holds it
@@ -123,7 +123,7 @@ TEST_F(ScoreFileTest, UnusableFilesMeanDefaultsAndNothingWritten) {
         savedLayout = CMD_LARGE;
         SaveOptions();
     }
-    EXPECT_FALSE(FileExists(directory.Path("missing")));
+    EXPECT_FALSE(std::filesystem::exists(directory.Path("missing")));
     EXPECT_TRUE(std::filesystem::is_directory(path));
 #ifndef _WIN32 // Windows itself refuses paths of more than 259 characters
     // A path that just fills the buffer, its NUL included, is used.
@@ -133,7 +133,7 @@ TEST_F(ScoreFileTest, UnusableFilesMeanDefaultsAndNothingWritten) {
     std::filesystem::create_directories(deep);
     fakeDesktop.scoreDirectory = deep;
     Load();
-    EXPECT_TRUE(FileExists(deep + "/Dudazure2.hsc"));
+    EXPECT_TRUE(std::filesystem::exists(deep + "/Dudazure2.hsc"));
 #endif
 }
 
