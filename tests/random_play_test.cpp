@@ -45,7 +45,6 @@ std::string Difference(const Oracle& o, const GameState& s) {
     const char* fault = BoardInvariantFault(s);
     return fault                                       ? fault
            : s.cells != ShownBoard(o)                  ? "board"
-           : s.tilesLeft != TileCount(o.rows)          ? "tilesLeft"
            : s.historyCount != int(o.history.size())   ? "history"
            : pick != o.pick.value_or(none)             ? "pick"
            : hint != o.hint.value_or(Pair{none, none}) ? "hint"

@@ -37,7 +37,6 @@ Rows ParseRows(const char* text);
 Board ToBoard(const Rows& rows);
 // The board as the player sees it: the pick and the hint highlighted.
 Board ShownBoard(const Oracle& oracle);
-int TileCount(const Rows& rows);
 // Two different cells holding the same face in one row, in one column, or
 // as diagonal neighbours.
 bool LegalPair(const Rows& rows, Cell a, Cell b);
