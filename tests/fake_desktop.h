@@ -20,8 +20,6 @@ struct FakeDesktop {
     std::vector<std::string> calls;
 
     int64_t currentTime = 1;
-    int screenWidth = 1280;
-    int screenHeight = 1024;
     int clientWidth = 470;
     int clientHeight = 186;
     std::string scoreDirectory; // empty: the desktop has none

@@ -48,13 +48,6 @@ Board ShownBoard(const Oracle& o) {
     return board;
 }
 
-int TileCount(const Rows& rows) {
-    int count = 0;
-    for (const auto& row : rows)
-        count += int(row.size());
-    return count;
-}
-
 bool LegalPair(const Rows& rows, Cell a, Cell b) {
     const int dc = std::abs(a.col - b.col), dr = std::abs(a.row - b.row);
     return At(rows, a) && At(rows, a) == At(rows, b) && dc + dr > 0 &&

@@ -14,6 +14,9 @@
 // Non-empty rows from the top, each the faces from column 0.
 using Rows = std::vector<std::vector<TileCode>>;
 using Pair = std::pair<Cell, Cell>;
+inline bool operator==(Cell a, Cell b) {
+    return a.col == b.col && a.row == b.row;
+}
 
 struct Oracle {
     Rows rows;
@@ -34,7 +37,6 @@ Rows ParseRows(const char* text);
 Board ToBoard(const Rows& rows);
 // The board as the player sees it: the pick and the hint highlighted.
 Board ShownBoard(const Oracle& oracle);
-int TileCount(const Rows& rows);
 // Two different cells holding the same face in one row, in one column, or
 // as diagonal neighbours.
 bool LegalPair(const Rows& rows, Cell a, Cell b);

@@ -33,7 +33,3 @@ void WriteWholeFile(const std::string& path, const std::vector<unsigned char>& b
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
 }
-
-bool FileExists(const std::string& path) {
-    return std::filesystem::exists(path);
-}

@@ -18,4 +18,3 @@ struct TempDirectory {
 
 std::vector<unsigned char> ReadWholeFile(const std::string& path);
 void WriteWholeFile(const std::string& path, const std::vector<unsigned char>& bytes);
-bool FileExists(const std::string& path);
