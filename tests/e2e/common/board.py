@@ -42,3 +42,7 @@ def hint_pair(rows):
 
 def moves_text(pairs):
     return " ".join("%d,%d %d,%d" % (a + b) for a, b in pairs)
+
+
+def cells_of(pairs):
+    return [cell for pair in pairs for cell in pair]

@@ -3,6 +3,7 @@
 import subprocess
 
 from checks import wait_until
+from game_facts import LAYOUTS
 
 
 def convert(*args, stdout=subprocess.DEVNULL):
@@ -34,12 +35,15 @@ def differences(shown, expected, width, height, masks=()):
     return len(wrong), wrong[0] if wrong else None
 
 
-def wait_for_pixels(grab, expected_png, size, masks=(), timeout=10.0, step=0.1):
-    """Waits until grab() (RGB bytes of that size) shows the PNG outside the masks."""
-    expected, last = png_pixels(expected_png), [0, None]
+def wait_for_pixels(window, crop, expected_png, masks=(), timeout=10.0, step=0.1):
+    """Waits until the crop (w, h, x, y) of the X window (or "root") shows the PNG
+    outside the masks."""
+    expected, last, size = png_pixels(expected_png), [0, None], crop[:2]
+    grab = ["import", "-window", window, "-crop", "%dx%d+%d+%d" % crop, "-depth", "8", "rgb:-"]
 
     def matches():
-        last[:] = differences(grab(), expected, *size, masks)
+        shown = subprocess.run(grab, check=True, stdout=subprocess.PIPE).stdout
+        last[:] = differences(shown, expected, *size, masks)
         return last[0] == 0
 
     def seen():
@@ -48,3 +52,15 @@ def wait_for_pixels(grab, expected_png, size, masks=(), timeout=10.0, step=0.1):
             if last[1] else "a picture of another size than %dx%d" % size)
 
     wait_until(matches, seen, timeout, step)
+
+
+def wait_for_frame(tool, out, window, at, layout, difficulty, seed, moves="", scale=1,
+                   size=None, seconds=None, timeout=10.0, step=0.1):
+    """Waits until the window shows at (x, y) the render tool's frame after moves (of the
+    size given in game pixels, else the layout's), scaled; the clock aside unless given."""
+    png = tool.frame(out, layout, difficulty, seed, moves, seconds, size)
+    if scale > 1:
+        png = scaled(png, scale, png[:-4] + "-scaled.png")
+    w, h = (scale * v for v in size or LAYOUTS[layout]["client"])
+    clock = [tuple(scale * v for v in LAYOUTS[layout]["time_counter"])]
+    wait_for_pixels(window, (w, h) + tuple(at), png, [] if seconds else clock, timeout, step)

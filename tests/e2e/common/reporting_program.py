@@ -1,6 +1,6 @@
 """A program that tells what happens in its report file (TOVRIN_MINI_REPORT);
 waits look for a line past a mark (a line count) until a deadline or the
-program's end. The caller starts self.process."""
+program's end."""
 
 import re
 import subprocess
@@ -10,12 +10,27 @@ from pathlib import Path
 from checks import Failure, wait_until
 
 
+STARTED = []  # every process started, stopped by stop_started()
+
+
+def stop_started():
+    while STARTED:
+        process = STARTED.pop()
+        process.kill()
+        process.wait(20)
+
+
 class ReportingProgram:
     def __init__(self, name, report_path, timeout, lifetime=None):
         """timeout: a wait's length unless told; lifetime: the latest any wait may reach."""
         self.name, self.report_path, self.timeout, self.process = name, report_path, timeout, None
         self.started = time.monotonic()
         self.latest = self.started + lifetime if lifetime is not None else None
+
+    def start(self, command, env, cwd=None, output=subprocess.DEVNULL):
+        self.process = subprocess.Popen(command, env=env, cwd=cwd, stdin=subprocess.DEVNULL,
+                                        stdout=output, stderr=output)
+        STARTED.append(self.process)
 
     def wait_exit(self, timeout=None):
         try:

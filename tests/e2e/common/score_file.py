@@ -23,4 +23,6 @@ def score_file(records=None, difficulty=CMD_NORMAL, sound=CMD_SOUND_ON, layout=C
 
 
 def records_of(contents):
-    return [contents[2 + 14 * i: 16 + 14 * i] for i in range(6)]
+    """The six records as (seconds, the name up to its first NUL)."""
+    return [(int.from_bytes(contents[at:at + 4], "little"), contents[at + 4:at + 14].split(
+        b"\0")[0]) for at in range(2, 86, 14)]

@@ -3,37 +3,30 @@ checked against the render tool, the rules and the file format; a failure keeps 
 
 import fcntl
 import os
-import shutil
 import subprocess
 import sys
 import tempfile
-import time
-import traceback
 from pathlib import Path
 from signal import SIGINT, SIGTERM
 
 REPOSITORY = Path(__file__).resolve().parents[3]
 sys.path[:0] = [str(REPOSITORY / "tests/e2e/common")]
 
-from board import highlighted, hint_pair, moves_text  # noqa: E402
-from checks import Failure, check, wait_until  # noqa: E402
+from board import cells_of, highlighted, hint_pair, moves_text  # noqa: E402
+from checks import check, wait_until  # noqa: E402
+from desktop import game_env, xdotool  # noqa: E402
 from game_facts import *  # noqa: E402,F403
-from pixels import scaled, wait_for_pixels  # noqa: E402
+from pixels import wait_for_frame  # noqa: E402
 from render_tool import RenderTool  # noqa: E402
 from reporting_program import ReportingProgram  # noqa: E402
-from score_file import DEFAULT_RECORD, FILE_NAME, record, score_file  # noqa: E402
+from score_file import DEFAULT_RECORD, FILE_NAME, record, records_of, score_file  # noqa: E402
+from story_runner import run_stories  # noqa: E402
 
 PLAY, CLEAR, STUCK = map(seed_for, (PLAY_TIME, CLEAR_TIME, STUCK_TIME))
 SCORE = os.path.join("tovrin-mini", FILE_NAME)
 # "ﾃｽ名前で" in Shift_JIS: what fits of "ﾃｽ名前です" (1 + 1 + 2 + 2 + 2 bytes) in nine.
 NAME = b"\xc3\xbd\x96\xbc\x91O\x82\xc5\0\0"
 GAME = "platform/gtk/tovrin-mini"
-STARTED = []  # every program started, stopped after its story
-
-
-def xdotool(*args):
-    return subprocess.run(["xdotool", *map(str, args)], check=True, timeout=20,
-                          stdout=subprocess.PIPE, text=True).stdout
 
 
 class Program(ReportingProgram):
@@ -43,16 +36,12 @@ class Program(ReportingProgram):
         super().__init__("tovrin-mini", os.path.join(work, "report.txt"), 10.0, 90.0)
         self.tool = RenderTool(os.path.join(build, "tools/render/tovrin-mini-render"))
         self.work, self.scale = work, scale
-        env = dict(os.environ, GDK_BACKEND="x11", GDK_SCALE=str(scale), NO_AT_BRIDGE="1",
-                   LANG="C.UTF-8", SDL_AUDIODRIVER=audio_driver, XDG_DATA_HOME=work, TZ="UTC",
-                   SDL_DISKAUDIOFILE=os.path.join(work, "audio"), FAKETIME=faked_time,
-                   LD_PRELOAD="/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1",
-                   FAKETIME_DONT_FAKE_MONOTONIC="1", TOVRIN_MINI_REPORT=self.report_path,
-                   ASAN_OPTIONS="verify_asan_link_order=0:detect_leaks=0")  # fontconfig's caches
+        env = game_env(faked_time, self.report_path, GDK_BACKEND="x11", GDK_SCALE=str(scale),
+                       NO_AT_BRIDGE="1", LANG="C.UTF-8", SDL_AUDIODRIVER=audio_driver,
+                       XDG_DATA_HOME=work, SDL_DISKAUDIOFILE=os.path.join(work, "audio"),
+                       ASAN_OPTIONS="verify_asan_link_order=0:detect_leaks=0")  # fontconfig's
         with open(os.path.join(work, "output.txt"), "wb") as output:
-            self.process = subprocess.Popen([os.path.join(build, GAME)], env=env, cwd=work,
-                                            stdout=output, stderr=output)
-        STARTED.append(self.process)
+            self.start([os.path.join(build, GAME)], env, work, output)
         self.window = self.wait_line(r"window (0x[0-9a-f]+)")[1]
         self.wait_line(r"shown 1")
         self.resized(0)
@@ -96,15 +85,9 @@ class Program(ReportingProgram):
 
     def expect(self, difficulty, seed, moves="", seconds=None):
         """Waits for the render tool's frame after moves, the clock aside unless given."""
-        s, (ox, oy) = self.scale, self.offset
-        w, h = (s * v for v in LAYOUTS[self.layout]["client"])
-        png = self.tool.frame(os.path.join(self.work, "expected.png"), self.layout, difficulty,
-                              seed, moves, seconds)
-        grab = ["import", "-window", self.window, "-crop", "%dx%d+%d+%d" % (w, h, s * ox, s * oy),
-                "-depth", "8", "rgb:-"]
-        wait_for_pixels(lambda: subprocess.run(grab, check=True, stdout=subprocess.PIPE).stdout,
-                        scaled(png, s, png), (w, h),
-                        [] if seconds else [tuple(s * v for v in time_mask(self.layout)[0])])
+        wait_for_frame(self.tool, os.path.join(self.work, "expected.png"), self.window,
+                       [self.scale * v for v in self.offset], self.layout, difficulty, seed,
+                       moves, self.scale, seconds=seconds)
 
     def marks(self, after, *checked):
         self.wait_line("marks " + " ".join("%d=%d" % (c, c in checked)
@@ -190,7 +173,7 @@ def three_clears_the_name_dialog_and_a_signal_in_it(build, work):
     for key in "Return", "x":
         mark = p.command(KEYS_NEW_GAME, CMD_NEW_GAME)
         p.answer(mark, "新しいゲーム", "Return", "yes")
-        p.clicks(cells=[cell for pair in pairs for cell in pair])
+        p.clicks(cells=cells_of(pairs))
         p.keys(key, window=p.wait_line(r"dialog (0x\w+) ハイスコア", mark, timeout=15)[1])
         check(p.find_line(r"sound once .*", mark) is None, "a jingle with the sound off")
         if key == "Return":
@@ -199,7 +182,7 @@ def three_clears_the_name_dialog_and_a_signal_in_it(build, work):
     p.process.send_signal(SIGINT)  # Ctrl+C in the terminal
     check(p.wait_exit(2.0) == 0, "exit code 0 within 2 s of SIGINT")
     data = p.file(SCORE)
-    times = [int.from_bytes(data[at:at + 4], "little") for at in (2, 16, 30)]
+    times = [seconds for seconds, _ in records_of(data)[:3]]
     check(times == sorted(times) and data == score_file(
         [record(t, NAME) for t in times] + [DEFAULT_RECORD] * 3, CMD_EASY, CMD_SOUND_OFF),
           "three clears, fastest first, and the options: %r" % data)
@@ -218,7 +201,7 @@ def a_stuck_game_at_double_scale_while_another_holds_the_file(build, work):
         p.expect("easy", STUCK)
         pairs, left = p.tool.hint_path("mini", "easy", STUCK)
         check(left == 38 and len(pairs) == 17, "the hint leaves this deal stuck")
-        p.clicks(cells=[cell for pair in pairs for cell in pair])
+        p.clicks(cells=cells_of(pairs))
         p.answer(0, "Tovrinみに", "Return", "ok")  # the game is over
         p.expect("easy", STUCK, moves_text(pairs))
         p.clicks(cells=[(0, 0)])
@@ -232,7 +215,7 @@ def a_stuck_game_at_double_scale_while_another_holds_the_file(build, work):
 
 
 def main(build, *names):
-    root, failed = tempfile.mkdtemp(prefix="tovrin-gtk-e2e-"), 0
+    root = tempfile.mkdtemp(prefix="tovrin-gtk-e2e-")
     read_end, write_end = os.pipe()  # Xvfb picks a free display and writes its number
     server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
                                "1280x1024x24", "-nolisten", "tcp"], pass_fds=[write_end],
@@ -243,23 +226,16 @@ def main(build, *names):
     stories = (a_normal_game_its_menus_and_a_signal_at_the_quit_question,
                three_clears_the_name_dialog_and_a_signal_in_it,
                a_stuck_game_at_double_scale_while_another_holds_the_file)
-    for story in [s for s in stories if not names or s.__name__ in names]:
-        work, began = os.path.join(root, story.__name__), time.monotonic()
-        os.makedirs(os.path.join(work, "tovrin-mini"))
-        try:
-            story(build, work)
-            print("ok   %-60s %4.1f s" % (story.__name__, time.monotonic() - began), flush=True)
-        except Exception as error:  # a failed check or a broken tool
-            failed += 1
-            print("FAIL %s in %s\n%s" % (story.__name__, work, error if isinstance(error, Failure)
-                                          else traceback.format_exc()), flush=True)
-        for process in STARTED:
-            process.kill()
-    server.terminate()
-    if not failed:
-        shutil.rmtree(root)
-    print("gtk-e2e: %d failed" % failed)
-    return 1 if failed else 0
+
+    def run(story):
+        os.makedirs(os.path.join(root, story.__name__, "tovrin-mini"))
+        story(build, os.path.join(root, story.__name__))
+
+    try:
+        return run_stories("gtk-e2e", [s for s in stories if not names or s.__name__ in names],
+                           run, root)
+    finally:
+        server.terminate()
 
 
 if __name__ == "__main__":

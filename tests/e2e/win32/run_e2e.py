@@ -2,7 +2,6 @@
 that play with xdotool and check what a player sees, and the score files' bytes."""
 
 import os
-import shutil
 import subprocess
 import sys
 import tempfile
@@ -11,16 +10,18 @@ from pathlib import Path
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "common"))
 
-from board import first_legal_pair, moves_text  # noqa: E402
+from board import cells_of, first_legal_pair, moves_text  # noqa: E402
 from checks import check, wait_until  # noqa: E402
+from desktop import game_env, windows_named, xdotool  # noqa: E402
 from game_facts import *  # noqa: E402,F403 - times, seeds, command ids, keys, geometry
-from pixels import scaled, wait_for_pixels  # noqa: E402
+from pixels import wait_for_frame  # noqa: E402
 from reporting_program import ReportingProgram  # noqa: E402
 from render_tool import RenderTool  # noqa: E402
-from score_file import FILE_NAME, record, records_of, score_file  # noqa: E402
+from score_file import DEFAULT_RECORD, FILE_NAME, record, records_of, score_file  # noqa: E402
+from story_runner import run_stories  # noqa: E402
 
 DEADLINE = 20.0
-EXE, RENDER, WORK, PROGRAMS = None, None, None, []
+EXE, RENDER, WORK = None, None, None
 
 
 def score_paths():
@@ -28,15 +29,6 @@ def score_paths():
     user = [u for u in (drive / "users").iterdir() if u.name != "Public"][0] / "AppData"
     return (user / "Roaming" / "tovrin-mini" / FILE_NAME,
             user / "Local" / "VirtualStore" / "windows" / FILE_NAME, drive / "windows" / FILE_NAME)
-
-
-def xdotool(*args):
-    subprocess.run(["xdotool"] + [str(a) for a in args], check=True, timeout=DEADLINE)
-
-
-def windows_named(title):
-    return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % title],
-                          timeout=DEADLINE, stdout=subprocess.PIPE, text=True).stdout.split()
 
 
 class Program(ReportingProgram):
@@ -50,12 +42,7 @@ class Program(ReportingProgram):
             if contents:
                 path.parent.mkdir(parents=True, exist_ok=True)
                 path.write_bytes(contents)
-        env = dict(os.environ, LD_PRELOAD="/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1",
-                   FAKETIME=faked_time, FAKETIME_DONT_FAKE_MONOTONIC="1", TZ="UTC",
-                   TOVRIN_MINI_REPORT="Z:" + self.report_path.replace("/", "\\"))
-        self.process = subprocess.Popen(["wine", EXE], env=env, stdin=subprocess.DEVNULL,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        PROGRAMS.append(self)
+        self.start(["wine", EXE], game_env(faked_time, self.report_path, wine=True))
         self.wait_line(r"frame 1 \d+x\d+", timeout=2 * DEADLINE)
         self.window = wait_until(lambda: windows_named("Tovrinみに"), "the window", DEADLINE)[0]
 
@@ -67,8 +54,9 @@ class Program(ReportingProgram):
                 (r"window (-?\d+) (-?\d+) (\d+) (\d+)", r"client (\d+) (\d+)",
                  r"offset (-?\d+) (-?\d+)")]
 
-    def click(self, points):
+    def click(self, points=(), cells=()):
         (x, y), scale = self.geometry()[2], self.number("scale")
+        points = [*points, *(cell_centre("mini", *cell) for cell in cells)]
         xdotool(*sum((["mousemove", x + scale * px, y + scale * py, "click", 1]
                       for px, py in points), []))
 
@@ -91,20 +79,12 @@ class Program(ReportingProgram):
             self.answer(caption, mark, key, answer)
         return self.wait_line_index(wait_for, mark)[0] if wait_for else mark
 
-
     def expect(self, layout, difficulty, moves=""):
         """The client area shows the tool's frame, scaled, the clock aside."""
-        scale, (_, client, (x, y)) = self.number("scale"), self.geometry()
-        png = RENDER.frame(os.path.join(WORK, "expected-%d.png" % time.monotonic_ns()), layout,
-                           difficulty, seed_for(self.faked_time), moves,
-                           size=(client[0] // scale, client[1] // scale))
-        if scale > 1:
-            png = scaled(png, scale, png[:-4] + "-scaled.png")
-        clock = [tuple(scale * v for v in LAYOUTS[layout]["time_counter"])]
-        grab = ["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (client + (x, y)),
-                "-depth", "8", "rgb:-"]
-        wait_for_pixels(lambda: subprocess.run(grab, check=True, stdout=subprocess.PIPE).stdout,
-                        png, client, clock, DEADLINE, 0.05)
+        scale, (_, client, at) = self.number("scale"), self.geometry()
+        wait_for_frame(RENDER, os.path.join(WORK, "expected-%d.png" % time.monotonic_ns()),
+                       "root", at, layout, difficulty, seed_for(self.faked_time), moves, scale,
+                       (client[0] // scale, client[1] // scale), None, DEADLINE, 0.05)
 
 
 def placed(p, layout, outer):
@@ -124,7 +104,7 @@ def first_start_play_options_and_quit():
     placed(p, "mini", (490, 235))
     p.expect("mini", "normal")
     pair = first_legal_pair(RENDER.board("mini", "normal", seed_for(PLAY_TIME))[0])
-    p.click([cell_centre("mini", *cell) for cell in pair])
+    p.click(cells=pair)
     p.expect("mini", "normal", moves_text([pair]))
     p.menu(KEYS_NEW_GAME, caption="新しいゲーム", key="n", answer="no")
     p.expect("mini", "normal", moves_text([pair]))
@@ -146,7 +126,7 @@ def first_start_play_options_and_quit():
 def an_older_file_is_imported_and_closing_saves():
     """VirtualStore's file wins over C:\\windows's, copied whole, both left
     alone; its options rule; closing from the frame asks nothing, saves."""
-    records = [record(42, b"yuki\0\0\0\0\0\0")] + records_of(score_file())[1:]
+    records = [record(42, b"yuki\0\0\0\0\0\0")] + [DEFAULT_RECORD] * 5
     older = (score_file(records, CMD_EASY, CMD_SOUND_OFF, CMD_LARGE) + b"older",
              score_file() + b"windows")
     p = Program("older-file", PLAY_TIME, (None,) + older)
@@ -174,7 +154,7 @@ def clears_enter_the_table_and_the_box_leaves_no_hole():
     check(user.read_bytes() == windows, "imported %s" % user.read_bytes())
     for typed in ["Tovrin-Mini!", "\uff83\uff7d\uff84", None]:  # ﾃｽﾄ
         mark = p.mark()
-        p.click([cell_centre("mini", *cell) for pair in pairs for cell in pair])
+        p.click(cells=cells_of(pairs))
         p.wait_line(r"dialog name-entry", mark)
         check(p.find_line(r"sound once \d+", mark), "no clear jingle before the name dialog")
         dialog = wait_until(lambda: windows_named("ハイスコア"), "the dialog", DEADLINE)[0]
@@ -188,7 +168,7 @@ def clears_enter_the_table_and_the_box_leaves_no_hole():
             p.expect("mini", "easy", moves_text(pairs))
         p.menu(KEYS_NEW_GAME, caption="新しいゲーム", key="Return", answer="yes")
     saved = user.read_bytes()
-    names = sorted(r[4:].split(b"\0")[0] for r in records_of(saved)[:3])
+    names = sorted(name for _, name in records_of(saved)[:3])
     check(names == [b"Tovrin-Mi", b"\xc3\xbd\xc4", b"\xc3\xbd\xc4"], "names %s" % names)
     check(saved[44:] == windows[44:] and older.read_bytes() == windows,
           "the Normal lines, the option words or the older file changed: %s" % saved)
@@ -206,9 +186,9 @@ def double_scale_and_a_stuck_game():
         subprocess.run(["wine", "reg", "delete"] + dpi[3:], capture_output=True)
     check(p.number("scale") == 2 and p.geometry()[1] == (940, 372), "at 2x: %s" % p.geometry())
     p.expect("mini", "easy")
-    p.click([cell_centre("mini", *pairs[0][0])])
+    p.click(cells=pairs[0][:1])
     p.expect("mini", "easy", "%d,%d" % pairs[0][0])
-    p.click([cell_centre("mini", *cell) for pair in pairs for cell in pair][1:])
+    p.click(cells=cells_of(pairs)[1:])
     p.answer("Tovrinみに", 0, "Return", "ok")  # the only box of the run
     p.expect("mini", "easy", moves_text(pairs))
 
@@ -220,22 +200,10 @@ STORIES = [first_start_play_options_and_quit, an_older_file_is_imported_and_clos
 def main(exe, render_tool):
     global EXE, RENDER, WORK
     EXE, RENDER, WORK = os.path.abspath(exe), RenderTool(render_tool), tempfile.mkdtemp()
-    failed, started = 0, time.monotonic()
-    for story in STORIES:
-        try:
-            story()
-            print("PASS " + story.__name__, flush=True)
-        except Exception as error:  # one story's fault must not stop the others
-            failed += 1
-            print("FAIL %s: %s" % (story.__name__, error), flush=True)
-        for program in PROGRAMS:
-            program.process.kill()
-            program.process.wait(DEADLINE)
-        PROGRAMS.clear()
-    print("Wine stories took %.1f s; %s kept if one failed" % (time.monotonic() - started, WORK))
-    failed or shutil.rmtree(WORK)
-    print("wine: %d passed, %d failed" % (len(STORIES) - failed, failed))
-    return 1 if failed else 0
+    started = time.monotonic()
+    failed = run_stories("wine", STORIES, lambda story: story(), WORK)
+    print("Wine stories took %.1f s" % (time.monotonic() - started))
+    return failed
 
 
 if __name__ == "__main__":
