@@ -6,11 +6,8 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e", "common"))
-from desktop import game_env  # noqa: E402
-from game_facts import PLAY_TIME, seed_for  # noqa: E402
-from pixels import wait_for_frame  # noqa: E402
-from render_tool import RenderTool  # noqa: E402
-from reporting_program import ReportingProgram, stop_started  # noqa: E402
+from desktop import ReportingProgram, game_env, stop_started, wait_for_frame  # noqa: E402
+from game_facts import PLAY_TIME, RenderTool, seed_for  # noqa: E402
 
 DEADLINE = 30.0
 

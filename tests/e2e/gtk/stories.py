@@ -12,15 +12,8 @@ from signal import SIGINT, SIGTERM
 REPOSITORY = Path(__file__).resolve().parents[3]
 sys.path[:0] = [str(REPOSITORY / "tests/e2e/common")]
 
-from board import cells_of, highlighted, hint_pair, moves_text  # noqa: E402
-from checks import check, wait_until  # noqa: E402
-from desktop import game_env, xdotool  # noqa: E402
-from game_facts import *  # noqa: E402,F403
-from pixels import wait_for_frame  # noqa: E402
-from render_tool import RenderTool  # noqa: E402
-from reporting_program import ReportingProgram  # noqa: E402
-from score_file import DEFAULT_RECORD, FILE_NAME, record, records_of, score_file  # noqa: E402
-from story_runner import run_stories  # noqa: E402
+from desktop import *  # noqa: E402,F403 - xdotool, the program, frames, the story runner
+from game_facts import *  # noqa: E402,F403 - game facts, board, score file, checks
 
 PLAY, CLEAR, STUCK = map(seed_for, (PLAY_TIME, CLEAR_TIME, STUCK_TIME))
 SCORE = os.path.join("tovrin-mini", FILE_NAME)

@@ -10,15 +10,8 @@ from pathlib import Path
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "common"))
 
-from board import cells_of, first_legal_pair, moves_text  # noqa: E402
-from checks import check, wait_until  # noqa: E402
-from desktop import game_env, windows_named, xdotool  # noqa: E402
-from game_facts import *  # noqa: E402,F403 - times, seeds, command ids, keys, geometry
-from pixels import wait_for_frame  # noqa: E402
-from reporting_program import ReportingProgram  # noqa: E402
-from render_tool import RenderTool  # noqa: E402
-from score_file import DEFAULT_RECORD, FILE_NAME, record, records_of, score_file  # noqa: E402
-from story_runner import run_stories  # noqa: E402
+from desktop import *  # noqa: E402,F403 - xdotool, the program, frames, the story runner
+from game_facts import *  # noqa: E402,F403 - game facts, board, score file, checks
 
 DEADLINE = 20.0
 EXE, RENDER, WORK = None, None, None
