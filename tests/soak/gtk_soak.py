@@ -9,8 +9,8 @@ from pathlib import Path
 
 sys.path[:0] = [str(Path(__file__).resolve().parents[1] / "e2e/common")]
 import game_facts as g  # noqa: E402
-from checks import Failure  # noqa: E402
-from reporting_program import ReportingProgram  # noqa: E402
+from game_facts import Failure  # noqa: E402
+from desktop import ReportingProgram  # noqa: E402
 
 KEYS = [g.KEYS_NEW_GAME, g.KEYS_UNDO, g.KEYS_HINT, g.KEYS_HIGH_SCORE, g.KEYS_EASY, g.KEYS_NORMAL,
         g.KEYS_SOUND_OFF, ("alt+o", "o"), g.KEYS_MINI, g.KEYS_LARGE, ("alt+h", "a"), ("Escape",)]
