@@ -116,10 +116,12 @@ void DesktopWait(int milliseconds) {
 }
 
 ResourceData DesktopLoadResource(int resourceId) {
+    static const unsigned char none = 0; // a resource found has an address, even when empty
     const auto found = fakeDesktop.resources.find(resourceId);
     return found == fakeDesktop.resources.end()
                ? ResourceData{}
-               : ResourceData{found->second.data(), found->second.size()};
+               : ResourceData{found->second.empty() ? &none : found->second.data(),
+                              found->second.size()};
 }
 
 int DesktopScoreDirectory(char* buffer, int bufferSize) {

@@ -8,6 +8,7 @@
 #include "model/selection.h"
 #include "model/solver.h"
 #include "model/undo_history.h"
+#include "tests/rules_oracle.h"
 
 #include <gtest/gtest.h>
 
@@ -150,5 +151,29 @@ TEST(SolverTest, DecidesFreshDealsWithinAFixedEffort) {
         }
         EXPECT_LE(nodes, most) << difficulty;
     }
+    DestroySolver(&solver);
+}
+
+TEST(SolverTest, BoardsNoGameReachesStayUnknownAndATimeBudgetHolds) {
+    Solver solver;
+    ASSERT_TRUE(CreateSolver(&solver, 1000));
+    EXPECT_EQ(solver.tableEntries, 512u);
+    static SolveResult result;
+    const auto verdict = [&](const Board& cells, SolveBudget budget = {0, 0}) {
+        SolveBoard(solver, cells, budget, &result);
+        return result.verdict;
+    };
+    EXPECT_EQ(verdict(ToBoard(ParseRows("5/41"))), VERDICT_CLEARABLE); // a picked tile counts
+    EXPECT_EQ(verdict(ToBoard(ParseRows("5 6"))), VERDICT_NOT_CLEARABLE);
+    Board gap = ToBoard(ParseRows("5 5"));
+    std::swap(gap[CellIndex(1, 0)], gap[CellIndex(2, 0)]);
+    for (const Board& odd : {ToBoard(ParseRows("5 73")), ToBoard(ParseRows("5 -2")),
+                             ToBoard(ParseRows("5 5 5 5 5 5")), gap}) {
+        EXPECT_EQ(verdict(odd), VERDICT_UNKNOWN);
+    }
+    static GameState state; // still undecided after seconds
+    state.difficulty = CMD_NORMAL;
+    DealBoard(state, 1);
+    EXPECT_EQ(verdict(state.cells, {20, 0}), VERDICT_UNKNOWN);
     DestroySolver(&solver);
 }
