@@ -124,7 +124,6 @@ void SolveBoard(Solver& solver, const Board& cells, SolveBudget budget, SolveRes
     StartDeadGeneration(solver);
     Search s = {};
     s.solver = &solver;
-    s.faults = solver.faults;
     s.random = 0x2545F4914F6CDD1Dull;
     s.nodeLimit = budget.nodes;
     s.hasDeadline = budget.milliseconds > 0;

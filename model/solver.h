@@ -17,13 +17,6 @@ struct SolveBudget {
     int64_t nodes;
 };
 
-// Each switch breaks one pruning rule on purpose, so that the tests can show
-// they notice when that rule goes wrong. Zero in normal use.
-constexpr uint32_t FAULT_DEAD_TABLE = 1; // a search cut short counts as dead
-constexpr uint32_t FAULT_DEAD_END = 2;   // the dead-end test allows no diagonal
-constexpr uint32_t FAULT_SAFE_PAIR = 4;  // any last pair of a face counts as safe
-constexpr uint32_t FAULT_FINISH = 8;     // finishing lets one face pair across rows
-
 // The dead-position table holds about 24 bytes an entry: 2^21 is 48 MB.
 constexpr size_t SOLVER_DEFAULT_TABLE_ENTRIES = size_t{1} << 21;
 // The restarts run 1, 1, 2, 1, 1, 2, 4, ... times this many positions.
@@ -44,7 +37,6 @@ struct Solver {
     DeadEntry* table;
     size_t tableEntries;
     uint32_t generation; // entries of older generations are free
-    uint32_t faults;
     int64_t restartNodes;
     GameState* replay;
 };

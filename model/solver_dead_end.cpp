@@ -52,7 +52,6 @@ bool PassesDeadEndTest(const Search& s) {
         standing[r] = s.rows[r];
     }
     // Pairs within a row, or in one column, are released at once.
-    const int slack = (s.faults & FAULT_DEAD_END) != 0 ? 0 : 1;
     Crossing crossings[MAX_MOVES];
     int count = 0;
     ForEachLivePair(s, [&](int, int, int a, int b) {
@@ -78,7 +77,7 @@ bool PassesDeadEndTest(const Search& s) {
                 const int r = RowOf(c.right);
                 const int before = std::popcount(standing[r] & (BitOf(c.right) - 1));
                 // A row between that keeps a tile rules out the diagonal.
-                const int allowed = c.allowed + ((standingRows & c.between) != 0 ? 0 : slack);
+                const int allowed = c.allowed + ((standingRows & c.between) != 0 ? 0 : 1);
                 if (before > allowed ||
                     before + PartneredOnlyBefore(s, standing, c.right, c.left) > allowed) {
                     continue;

@@ -12,9 +12,6 @@ namespace {
 // no other tile, and can only close up rows, which joins rows and parts
 // none; every move of any clearing sequence stays legal after it.
 bool IsSafePair(const Search& s, const NodeFacts& facts, int a, int b) {
-    if ((s.faults & FAULT_SAFE_PAIR) != 0) {
-        return true;
-    }
     const int ra = RowOf(a);
     const int rb = RowOf(b);
     return (s.rows[ra] & Above(a) & ~facts.rowBound[ra]) == 0 &&
@@ -88,7 +85,7 @@ void GatherFacts(Search& s, NodeFacts* facts) {
             }
         }
     }
-    facts->allPairInRows = splitFaces <= ((s.faults & FAULT_FINISH) != 0 ? 1 : 0);
+    facts->allPairInRows = splitFaces == 0;
 }
 
 int ListMoves(Search& s, const NodeFacts& facts, Move* moves) {
@@ -130,15 +127,6 @@ void FinishInRows(Search& s, int depth) {
         for (int i = 0; i < live; ++i) {
             for (int j = i + 1; j < live && !used[i]; ++j) {
                 if (!used[j] && RowOf(tiles[i]) == RowOf(tiles[j])) {
-                    used[i] = used[j] = true;
-                    s.path[depth][0] = static_cast<uint8_t>(tiles[i]);
-                    s.path[depth][1] = static_cast<uint8_t>(tiles[j]);
-                    ++depth;
-                }
-            }
-            // Faulty finishing pairs a leftover tile anyway.
-            for (int j = i + 1; j < live && !used[i]; ++j) {
-                if (!used[j]) {
                     used[i] = used[j] = true;
                     s.path[depth][0] = static_cast<uint8_t>(tiles[i]);
                     s.path[depth][1] = static_cast<uint8_t>(tiles[j]);

@@ -38,7 +38,6 @@ struct Search {
     uint8_t lastPartner[MAX_TILES];
     // The way it is searched.
     Solver* solver;
-    uint32_t faults;
     int ordering;
     uint64_t random;
     int64_t nodes;

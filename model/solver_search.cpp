@@ -57,9 +57,6 @@ Outcome Explore(Search& s, int depth) {
             s.path[depth][1] = moves[i].b;
             return WON;
         }
-        if (outcome == CUT && (s.faults & FAULT_DEAD_TABLE) != 0) {
-            MarkDead(*s.solver, key, NextRandom(s));
-        }
         if (outcome != DEAD) {
             return outcome;
         }
