@@ -149,7 +149,7 @@ TEST(SolverTest, FreshDealsTakeTheRecordedEffort) {
     DestroySolver(&solver);
 }
 
-TEST(SolverTest, BoardsNoGameReachesStayUnknownAndATimeBudgetHolds) {
+TEST(SolverTest, HandMadeBoardsAndATimeBudget) {
     Solver solver;
     ASSERT_TRUE(CreateSolver(&solver, 1000));
     EXPECT_EQ(solver.tableEntries, 512u);
@@ -159,6 +159,7 @@ TEST(SolverTest, BoardsNoGameReachesStayUnknownAndATimeBudgetHolds) {
         return result.verdict;
     };
     EXPECT_EQ(verdict(ToBoard(ParseRows("5/41"))), VERDICT_CLEARABLE); // a picked tile counts
+    EXPECT_EQ(verdict(ToBoard(ParseRows("5 6 6 5 5 5/7 7"))), VERDICT_CLEARABLE); // pairs in rows
     EXPECT_EQ(verdict(ToBoard(ParseRows("5 6"))), VERDICT_NOT_CLEARABLE);
     Board gap = ToBoard(ParseRows("5 5"));
     std::swap(gap[CellIndex(1, 0)], gap[CellIndex(2, 0)]);
