@@ -28,6 +28,12 @@ const char* BoardInvariantFault(const GameState& state) {
         emptyRowSeen = emptyRowSeen || rowTiles == 0;
         tiles += rowTiles;
     }
+    for (const uint8_t flag :
+         {state.selectionActive, state.gameOver, state.hintShown, state.clockStarted}) {
+        if (flag > 1) {
+            return "a flag other than 0 or 1";
+        }
+    }
     if (tiles != state.tilesLeft) {
         return "tilesLeft differs from the tiles on the board";
     }

@@ -49,6 +49,7 @@ std::string Difference(const Oracle& o, const GameState& s) {
            : pick != o.pick.value_or(none)             ? "pick"
            : hint != o.hint.value_or(Pair{none, none}) ? "hint"
            : bool(s.gameOver) != o.lost                ? "lost"
+           : clearJinglePlayed != o.clearJinglePlayed  ? "clear jingle"
            : calls != o.calls                          ? "desktop calls"
                                                        : "";
 }
