@@ -160,8 +160,11 @@ TEST(SolverTest, HandMadeBoardsAndATimeBudget) {
     };
     EXPECT_EQ(verdict(ToBoard(ParseRows("5/41"))), VERDICT_CLEARABLE); // a picked tile counts
     EXPECT_EQ(verdict(ToBoard(ParseRows("5 6 6 5 5 5/7 7"))), VERDICT_CLEARABLE); // pairs in rows
-    EXPECT_EQ(verdict(ToBoard(ParseRows("5 6"))), VERDICT_NOT_CLEARABLE);
-    Board gap = ToBoard(ParseRows("5 5"));
+    EXPECT_EQ(verdict(ToBoard(ParseRows("0 0 0 6 6"))), VERDICT_NOT_CLEARABLE);
+    EXPECT_EQ(result.nodes, 0); // an odd face needs no search
+    // No pair can be taken; with a gap in a row no game reaches it.
+    Board gap = ToBoard(ParseRows("5 6/7 8/6 5/8 7"));
+    EXPECT_EQ(verdict(gap), VERDICT_NOT_CLEARABLE);
     std::swap(gap[CellIndex(1, 0)], gap[CellIndex(2, 0)]);
     for (const Board& odd : {ToBoard(ParseRows("5 73")), ToBoard(ParseRows("5 -2")),
                              ToBoard(ParseRows("5 5 5 5 5 5")), gap}) {
@@ -172,4 +175,6 @@ TEST(SolverTest, HandMadeBoardsAndATimeBudget) {
     DealBoard(state, 1);
     EXPECT_EQ(verdict(state.cells, {20, 0}), VERDICT_UNKNOWN);
     DestroySolver(&solver);
+    EXPECT_FALSE(CreateSolver(&solver, size_t{1} << 62)); // no memory for the table
+    EXPECT_EQ(solver.table, nullptr);
 }
