@@ -196,7 +196,7 @@ TEST_F(ShellTest, ClearsReachTheTableOncePerDealWithTheirJingleOnce) {
 TEST_F(ShellTest, RewriteKeepsTheOtherGroupAndTheFileOptionWords) {
     std::vector<unsigned char> bytes = {0x34, 0x12};
     for (int i = 0; i < 6; ++i) {
-        bytes.insert(bytes.end(), {static_cast<unsigned char>(10 + i), 0, 0, 0});
+        bytes.insert(bytes.end(), {static_cast<unsigned char>(10 + i), 0, 0, i == 2}); // 2^24 + 12
         bytes.insert(bytes.end(),
                      {'p', static_cast<unsigned char>('0' + i), 0, 7, 7, 7, 7, 7, 7, 7});
     }
@@ -207,7 +207,7 @@ TEST_F(ShellTest, RewriteKeepsTheOtherGroupAndTheFileOptionWords) {
     Paint();
     Command(CMD_HIGH_SCORE);
     EXPECT_EQ(fakeDesktop.calls.back(),
-              Table(" Easy 1:   10 : p0\n Easy 2:   11 : p1\n Easy 3:   12 : p2\n"
+              Table(" Easy 1:   10 : p0\n Easy 2:   11 : p1\n Easy 3: 16777228 : p2\n"
                     " Normal 1:   13 : p3\n Normal 2:   14 : p4\n Normal 3:   15 : p5\n"));
     ClearAt(14); // equal to Normal place 2, faster than place 3
     std::vector<unsigned char> expected = bytes;

@@ -99,6 +99,7 @@ TEST_P(FrameTest, BackgroundPanelAndCounters) {
             const Region digit = Mini() ? Region{17 * c.digits[i] + 1, 124, 15, 18}
                                         : Region{38 * c.digits[i] + 1, 1, 36, 39};
             EXPECT_TRUE(Shows(frame, {at.x + 3, at.y + 2}, sheet, digit)) << i;
+            EXPECT_EQ(frame.At(at.x + 3, at.y + 2 + digit.height), plain) << i;
         }
         // The pattern covers the frame from the buffer's corner, without the
         // origin, past its last whole copy, and nothing beyond.

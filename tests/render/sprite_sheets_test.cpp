@@ -103,6 +103,7 @@ TEST(BmpReaderTest, RefusesEachDamagedField) {
     } cases[] = {{0, 'B' | ('X' << 8), 2, BMP_NOT_BMP},
                  {INFO_SIZE, 12, 4, BMP_BAD_HEADER},
                  {PLANES, 2, 2, BMP_BAD_PLANES},
+                 {PLANES, 0x8001, 2, BMP_BAD_PLANES},
                  {BIT_COUNT, 8, 2, BMP_WRONG_DEPTH},
                  {COMPRESSION, 2, 4, BMP_COMPRESSED},
                  {WIDTH, 0, 4, BMP_BAD_DIMENSIONS},
