@@ -7,32 +7,24 @@ less than 2 MB from a third of the run to its end, and leave a valid score file.
 import os, random, re, shutil, subprocess, sys, tempfile, time
 from pathlib import Path
 
-sys.path[:0] = [str(Path(__file__).resolve().parents[1] / "e2e/common")]
+sys.path[:0] = [str(Path(__file__).resolve().parents[1] / "e2e/gtk")]
+from stories import Program  # noqa: E402 - and, through it, the shared e2e helpers
 import game_facts as g  # noqa: E402
-from game_facts import Failure  # noqa: E402
-from desktop import ReportingProgram  # noqa: E402
+from desktop import start_xvfb, xdotool  # noqa: E402
 
 KEYS = [g.KEYS_NEW_GAME, g.KEYS_UNDO, g.KEYS_HINT, g.KEYS_HIGH_SCORE, g.KEYS_EASY, g.KEYS_NORMAL,
         g.KEYS_SOUND_OFF, ("alt+o", "o"), g.KEYS_MINI, g.KEYS_LARGE, ("alt+h", "a"), ("Escape",)]
 ANSWERS = [("Return",), ("Escape",), ("alt+y",), ("alt+n",), ("Tab", "Return")]
-TROUBLE = (subprocess.CalledProcessError, Failure)  # a box closed under the input
+TROUBLE = (subprocess.CalledProcessError, g.Failure)  # a box closed under the input
 
 
-def xdotool(*args):
-    subprocess.run(["xdotool", *map(str, args)], check=True, timeout=20, capture_output=True)
-
-
-class Game(ReportingProgram):
+class Game(Program):
     def __init__(self, build, work, seconds):
-        super().__init__("tovrin-mini", work + "/report.txt", 10.0, seconds + 60)
-        # A small quarantine: the memory freed and held for use-after-free checks settles early.
-        env = dict(os.environ, GDK_BACKEND="x11", GDK_SCALE="1", NO_AT_BRIDGE="1", LANG="C.UTF-8",
-                   SDL_AUDIODRIVER="dummy", XDG_DATA_HOME=work, TOVRIN_MINI_REPORT=self.report_path,
-                   ASAN_OPTIONS="detect_leaks=0:quarantine_size_mb=4")
-        with open(work + "/output.txt", "wb") as output:
-            self.process = subprocess.Popen([build + "/platform/gtk/tovrin-mini"], env=env,
-                                            cwd=work, stdout=output, stderr=output)
-        self.window, self.boxes = self.wait_line(r"window (0x[0-9a-f]+)")[1], []
+        # The real clock, so that deals differ. A small quarantine: the memory freed and
+        # held for use-after-free checks settles early.
+        super().__init__(build, work, None, lifetime=seconds + 60, SDL_AUDIODRIVER="dummy",
+                         ASAN_OPTIONS="detect_leaks=0:quarantine_size_mb=4")
+        self.boxes = []
 
     def rss_kb(self, settled=False):
         """Resident memory; settled, in the mini layout, since the large one's frames are
@@ -43,9 +35,6 @@ class Game(ReportingProgram):
             pass
         return int(re.search(r"VmRSS:\s+(\d+)", Path("/proc/%d/status" % self.process.pid)
                              .read_text()).group(1))
-
-    def keys(self, *keys, window=None):
-        xdotool("windowfocus", "--sync", window or self.window, "key", "--delay", 30, *keys)
 
     def quit_box(self, answer):
         mark = self.mark()
@@ -76,13 +65,7 @@ class Game(ReportingProgram):
 
 
 def main(build, seconds):
-    work, (read_end, write_end) = tempfile.mkdtemp(prefix="tovrin-gtk-soak-"), os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                               "1280x1024x24", "-nolisten", "tcp"], pass_fds=[write_end],
-                              stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as ready:  # Xvfb picks a free display and writes its number
-        os.environ["DISPLAY"] = ":" + ready.readline().strip()
+    work, server = tempfile.mkdtemp(prefix="tovrin-gtk-soak-"), start_xvfb()
     p = Game(build, work, seconds)
     try:
         start, seen, warm, inputs, trace = time.monotonic(), 0, 0, 0, []
@@ -105,7 +88,7 @@ def main(build, seconds):
             except TROUBLE:
                 pass
         code, output = p.wait_exit(20), Path(work, "output.txt").read_text("utf-8", "replace")
-        score = Path(work, "tovrin-mini/Dudazure2.hsc").read_bytes()
+        score = Path(work, "tovrin-mini", g.FILE_NAME).read_bytes()
         options = [int.from_bytes(score[86 + 4 * i:90 + 4 * i], "little") for i in range(3)]
         faults = [what for what, bad in [
             ("exit code %s" % code, code != 0), ("memory grew %.2f MB" % growth, not growth < 2),

@@ -16,7 +16,19 @@ FAKETIME_LIBRARY = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
 
 def xdotool(*args):
     return subprocess.run(["xdotool", *map(str, args)], check=True, timeout=20,
-                          stdout=subprocess.PIPE, text=True).stdout
+                          capture_output=True, text=True).stdout
+
+
+def start_xvfb():
+    """An X server of its own on a display it picks, made DISPLAY; returns the server."""
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+                               "1280x1024x24", "-nolisten", "tcp"], pass_fds=[write_end],
+                              stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as ready:
+        os.environ["DISPLAY"] = ":" + ready.readline().strip()
+    return server
 
 
 def windows_named(title):
@@ -25,9 +37,11 @@ def windows_named(title):
 
 
 def game_env(faked_time, report, wine=False, **more):
-    """The game's environment: the wall clock frozen at faked_time, its report to report."""
-    return dict(os.environ, LD_PRELOAD=FAKETIME_LIBRARY, FAKETIME=faked_time, TZ="UTC",
-                FAKETIME_DONT_FAKE_MONOTONIC="1", **more,
+    """The game's environment: the wall clock frozen at faked_time (None: the real one),
+    its report to report."""
+    clock = faked_time and dict(LD_PRELOAD=FAKETIME_LIBRARY, FAKETIME=faked_time, TZ="UTC",
+                                FAKETIME_DONT_FAKE_MONOTONIC="1")
+    return dict(os.environ, **clock or {}, **more,
                 TOVRIN_MINI_REPORT="Z:" + report.replace("/", "\\") if wine else report)
 
 

@@ -23,16 +23,17 @@ GAME = "platform/gtk/tovrin-mini"
 
 
 class Program(ReportingProgram):
-    """The game with its data in work and a frozen wall clock, up to its first frame."""
+    """The game with its data in work and the wall clock frozen at faked_time (None: the
+    real one), up to its first frame; more names its environment's changes."""
 
-    def __init__(self, build, work, faked_time, scale=1, audio_driver="disk"):
-        super().__init__("tovrin-mini", os.path.join(work, "report.txt"), 10.0, 90.0)
+    def __init__(self, build, work, faked_time, scale=1, lifetime=90.0, **more):
+        super().__init__("tovrin-mini", os.path.join(work, "report.txt"), 10.0, lifetime)
         self.tool = RenderTool(os.path.join(build, "tools/render/tovrin-mini-render"))
         self.work, self.scale = work, scale
-        env = game_env(faked_time, self.report_path, GDK_BACKEND="x11", GDK_SCALE=str(scale),
-                       NO_AT_BRIDGE="1", LANG="C.UTF-8", SDL_AUDIODRIVER=audio_driver,
-                       XDG_DATA_HOME=work, SDL_DISKAUDIOFILE=os.path.join(work, "audio"),
-                       ASAN_OPTIONS="verify_asan_link_order=0:detect_leaks=0")  # fontconfig's
+        env = dict(GDK_BACKEND="x11", GDK_SCALE=str(scale), NO_AT_BRIDGE="1", LANG="C.UTF-8",
+                   SDL_AUDIODRIVER="disk", XDG_DATA_HOME=work, SDL_DISKAUDIOFILE=os.path.join(
+                       work, "audio"), ASAN_OPTIONS="verify_asan_link_order=0:detect_leaks=0")
+        env = game_env(faked_time, self.report_path, **dict(env, **more))  # leaks: fontconfig's
         with open(os.path.join(work, "output.txt"), "wb") as output:
             self.start([os.path.join(build, GAME)], env, work, output)
         self.window = self.wait_line(r"window (0x[0-9a-f]+)")[1]
@@ -187,7 +188,7 @@ def a_stuck_game_at_double_scale_while_another_holds_the_file(build, work):
     Path(work, SCORE).write_bytes(held)
     with open(Path(work, SCORE), "rb") as holder:
         fcntl.flock(holder, fcntl.LOCK_EX)
-        p = Program(build, work, STUCK_TIME, scale=2, audio_driver="none")
+        p = Program(build, work, STUCK_TIME, scale=2, SDL_AUDIODRIVER="none")
         check(p.find_line(r"scale 2") and p.layout == "mini", "scale 2, mini in game pixels")
         p.expect("normal", STUCK)
         p.command(KEYS_EASY, CMD_EASY)
@@ -208,14 +209,7 @@ def a_stuck_game_at_double_scale_while_another_holds_the_file(build, work):
 
 
 def main(build, *names):
-    root = tempfile.mkdtemp(prefix="tovrin-gtk-e2e-")
-    read_end, write_end = os.pipe()  # Xvfb picks a free display and writes its number
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                               "1280x1024x24", "-nolisten", "tcp"], pass_fds=[write_end],
-                              stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as ready:
-        os.environ["DISPLAY"] = ":" + ready.readline().strip()
+    root, server = tempfile.mkdtemp(prefix="tovrin-gtk-e2e-"), start_xvfb()
     stories = (a_normal_game_its_menus_and_a_signal_at_the_quit_question,
                three_clears_the_name_dialog_and_a_signal_in_it,
                a_stuck_game_at_double_scale_while_another_holds_the_file)
