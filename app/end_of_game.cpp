@@ -10,6 +10,15 @@ namespace {
 constexpr uint32_t CLOCK_LIMIT = 9999;
 constexpr int JINGLE_DELAY_MS = 500;
 
+// Plays a jingle once, after half a second, when sound is on.
+void PlayJingle(const GameState& state, ResourceData wave) {
+    if (wave.IsEmpty() || state.sound != CMD_SOUND_ON) {
+        return;
+    }
+    DesktopWait(JINGLE_DELAY_MS);
+    DesktopPlayOnce(wave);
+}
+
 } // namespace
 
 void OnTick(GameState& state, WindowHandle window) {
@@ -18,14 +27,6 @@ void OnTick(GameState& state, WindowHandle window) {
     }
     ++state.elapsedSeconds;
     DesktopRequestRepaint(window, false);
-}
-
-void PlayJingle(const GameState& state, ResourceData wave) {
-    if (wave.IsEmpty() || state.sound != CMD_SOUND_ON) {
-        return;
-    }
-    DesktopWait(JINGLE_DELAY_MS);
-    DesktopPlayOnce(wave);
 }
 
 void CheckEndOfGame(GameState& state, WindowHandle window) {

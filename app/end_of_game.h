@@ -6,9 +6,6 @@
 // A tick of the one-second clock: one more second, up to 9999.
 void OnTick(GameState& state, WindowHandle window);
 
-// Plays a jingle once, after half a second, when sound is on.
-void PlayJingle(const GameState& state, ResourceData wave);
-
 // Runs after every paint: a cleared board stops the clock and sound and
 // plays the clear jingle once per clear; a board with tiles but no legal
 // pair is lost, announced once.

@@ -13,6 +13,17 @@ int FilledColumns(OptionId difficulty) {
     return difficulty == CMD_EASY ? EASY_COLUMNS : BOARD_COLUMNS;
 }
 
+// Stops any sound and, with sound on and a loop present, waits half a second
+// and starts the background loop.
+void StartBackgroundLoop(GameState& state) {
+    DesktopStopSound();
+    if (state.waveLoop.IsEmpty() || state.sound != CMD_SOUND_ON) {
+        return;
+    }
+    DesktopWait(BACKGROUND_LOOP_DELAY_MS);
+    DesktopPlayLoop(state.waveLoop);
+}
+
 } // namespace
 
 // ---- DealRandom ------------------------------------------------------------
@@ -25,15 +36,6 @@ int NextDealRandom(DealRandom& random) {
 }
 
 // ---- Dealing ---------------------------------------------------------------
-
-void StartBackgroundLoop(GameState& state) {
-    DesktopStopSound();
-    if (state.waveLoop.IsEmpty() || state.sound != CMD_SOUND_ON) {
-        return;
-    }
-    DesktopWait(BACKGROUND_LOOP_DELAY_MS);
-    DesktopPlayLoop(state.waveLoop);
-}
 
 void DealBoard(GameState& state, uint32_t seed) {
     state.cells.fill(EMPTY_CELL);

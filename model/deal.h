@@ -14,10 +14,6 @@ void SeedDealRandom(DealRandom& random, uint32_t seed);
 // The next value, 0..32767.
 int NextDealRandom(DealRandom& random);
 
-// Stops any sound and, with sound on and a loop present, waits half a second
-// and starts the background loop.
-void StartBackgroundLoop(GameState& state);
-
 // Lays out a fresh shuffled board for the difficulty in force, seeded from
 // the current time, and resets the game's counters. Requests no repaint.
 void DealNewGame(GameState& state);

@@ -18,6 +18,36 @@ void DropPick(GameState& state, WindowHandle window) {
     DesktopRequestRepaint(window, false);
 }
 
+void ClearHint(GameState& state) {
+    At(state, state.hintCol1, state.hintRow1) -= HIGHLIGHT_OFFSET;
+    At(state, state.hintCol2, state.hintRow2) -= HIGHLIGHT_OFFSET;
+    state.hintShown = 0;
+}
+
+// Closes the row up over startCol: every tile to its right moves one column left.
+void ShiftRowLeft(GameState& state, int row, int startCol) {
+    for (int col = startCol; col < BOARD_COLUMNS - 1; ++col) {
+        At(state, col, row) = At(state, col + 1, row);
+    }
+}
+
+// Takes the row out when it is empty: the rows below it move up one.
+void CollapseRow(GameState& state, int row) {
+    for (int col = 0; col < BOARD_COLUMNS; ++col) {
+        if (At(state, col, row) != EMPTY_CELL) {
+            return;
+        }
+    }
+    for (int r = row; r < BOARD_ROWS - 1; ++r) {
+        for (int col = 0; col < BOARD_COLUMNS; ++col) {
+            At(state, col, r) = At(state, col, r + 1);
+        }
+    }
+    for (int col = 0; col < BOARD_COLUMNS; ++col) {
+        At(state, col, BOARD_ROWS - 1) = EMPTY_CELL;
+    }
+}
+
 bool IsRemovablePair(Cell a, Cell b) {
     if (a.col == b.col || a.row == b.row) {
         return true;
@@ -55,36 +85,6 @@ void RemovePair(GameState& state, WindowHandle window, Cell picked, Cell target)
 }
 
 } // namespace
-
-// ---- Row mechanics -----------------------------------------------------------
-
-void ClearHint(GameState& state) {
-    At(state, state.hintCol1, state.hintRow1) -= HIGHLIGHT_OFFSET;
-    At(state, state.hintCol2, state.hintRow2) -= HIGHLIGHT_OFFSET;
-    state.hintShown = 0;
-}
-
-void ShiftRowLeft(GameState& state, int row, int startCol) {
-    for (int col = startCol; col < BOARD_COLUMNS - 1; ++col) {
-        At(state, col, row) = At(state, col + 1, row);
-    }
-}
-
-void CollapseRow(GameState& state, int row) {
-    for (int col = 0; col < BOARD_COLUMNS; ++col) {
-        if (At(state, col, row) != EMPTY_CELL) {
-            return;
-        }
-    }
-    for (int r = row; r < BOARD_ROWS - 1; ++r) {
-        for (int col = 0; col < BOARD_COLUMNS; ++col) {
-            At(state, col, r) = At(state, col, r + 1);
-        }
-    }
-    for (int col = 0; col < BOARD_COLUMNS; ++col) {
-        At(state, col, BOARD_ROWS - 1) = EMPTY_CELL;
-    }
-}
 
 // ---- Clicks ------------------------------------------------------------------
 

@@ -9,8 +9,3 @@
 // Handles a left click already mapped to a cell, or to none for a click
 // outside the board.
 void ClickCell(GameState& state, WindowHandle window, std::optional<Cell> target);
-
-// Internal steps, exposed for the tests.
-void ClearHint(GameState& state);
-void ShiftRowLeft(GameState& state, int row, int startCol);
-void CollapseRow(GameState& state, int row);

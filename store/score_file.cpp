@@ -62,30 +62,12 @@ OptionId ValidOption(OptionId value, OptionId first, OptionId second, OptionId f
     return value == first || value == second ? value : fallback;
 }
 
-} // namespace
-
-// ---- Opening -------------------------------------------------------------------
-
-FileHandle OpenScoreFile() { return OpenWith(FILE_OPEN_EXISTING); }
-
+// Creates the file when none exists; never replaces an existing one.
 FileHandle CreateScoreFile() { return OpenWith(FILE_CREATE_NEW); }
 
-FileHandle OpenScoreFileForRewrite() { return rewritesAllowed ? OpenScoreFile() : NO_FILE; }
-
-// ---- Contents ------------------------------------------------------------------
-
-ScoreFile DefaultScoreFile() {
-    ScoreFile contents{};
-    contents.magic = SCORE_FILE_MAGIC;
-    for (ScoreRecord& record : contents.records) {
-        record = DefaultRecord();
-    }
-    contents.difficulty = CMD_NORMAL;
-    contents.sound = CMD_SOUND_ON;
-    contents.layout = CMD_MINI;
-    return contents;
-}
-
+// Reads an opened file from its current position. A file that ends early
+// gives the default record for every record it does not hold in full, and
+// zero bytes for what is missing of an option word.
 ScoreFile ReadScoreFile(FileHandle file) {
     unsigned char image[SCORE_FILE_SIZE] = {};
     const size_t got = ReadFileBytes(file, image, sizeof image);
@@ -106,6 +88,28 @@ ScoreFile ReadScoreFile(FileHandle file) {
     contents.difficulty = static_cast<OptionId>(GetLittle32(image + OPTIONS_OFFSET));
     contents.sound = static_cast<OptionId>(GetLittle32(image + OPTIONS_OFFSET + 4));
     contents.layout = static_cast<OptionId>(GetLittle32(image + OPTIONS_OFFSET + 8));
+    return contents;
+}
+
+} // namespace
+
+// ---- Opening -------------------------------------------------------------------
+
+FileHandle OpenScoreFile() { return OpenWith(FILE_OPEN_EXISTING); }
+
+FileHandle OpenScoreFileForRewrite() { return rewritesAllowed ? OpenScoreFile() : NO_FILE; }
+
+// ---- Contents ------------------------------------------------------------------
+
+ScoreFile DefaultScoreFile() {
+    ScoreFile contents{};
+    contents.magic = SCORE_FILE_MAGIC;
+    for (ScoreRecord& record : contents.records) {
+        record = DefaultRecord();
+    }
+    contents.difficulty = CMD_NORMAL;
+    contents.sound = CMD_SOUND_ON;
+    contents.layout = CMD_MINI;
     return contents;
 }
 

@@ -38,8 +38,6 @@ extern OptionId savedLayout;
 
 // Opens the existing file for reading and writing, never creating it.
 FileHandle OpenScoreFile();
-// Creates the file when none exists; never replaces an existing one.
-FileHandle CreateScoreFile();
 // OpenScoreFile for a rewrite: none for the whole run once LoadOptions met
 // a file that exists but could not be opened, so that a file another copy
 // held at start is never overwritten with this run's defaults.
@@ -52,11 +50,6 @@ extern void (*beforeScoreFileCreate)();
 // The default contents: six records of 9999 and "nobody", Normal, sound on,
 // the mini window.
 ScoreFile DefaultScoreFile();
-
-// Reads an opened file from its current position. A file that ends early
-// gives the default record for every record it does not hold in full, and
-// zero bytes for what is missing of an option word.
-ScoreFile ReadScoreFile(FileHandle file);
 
 // Opens, reads and closes the file; false when it cannot be opened.
 bool LoadScoreFile(ScoreFile* contents);

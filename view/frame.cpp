@@ -55,10 +55,9 @@ bool ShowsSides(const GameState& state, int col, int row) {
            CellAt(state, col + 1, row) == EMPTY_CELL || CellAt(state, col, row + 1) == EMPTY_CELL;
 }
 
-} // namespace
-
-// ---- Drawing ---------------------------------------------------------------
-
+// Covers the frame with the layout's background pattern, laid from the
+// buffer's (0, 0); copies past the buffer's edge are cut off. Without the
+// panel sheet the frame is filled with WINDOW_BACKGROUND instead.
 void DrawBackground(Surface& buffer, Layout layout, int frameWidth, int frameHeight) {
     const Surface& sheet = PanelSheetFor(layout);
     const Region pattern = BackgroundRegion(layout);
@@ -82,6 +81,8 @@ void DrawBackground(Surface& buffer, Layout layout, int frameWidth, int frameHei
     }
 }
 
+// The panel elements in drawing order and the two counters (tiles left,
+// elapsed seconds), each offset by origin.
 void DrawPanel(Surface& buffer, const GameState& state, Point origin) {
     const Layout layout = state.layout;
     const LayoutGeometry& g = GeometryFor(layout);
@@ -91,6 +92,8 @@ void DrawPanel(Surface& buffer, const GameState& state, Point origin) {
     DrawElements(buffer, sheet, g.panelBetween, g.panelBetweenCount, origin);
     DrawCounter(buffer, layout, sheet, g.timeCounter, state.elapsedSeconds, origin);
 }
+
+} // namespace
 
 void DrawTiles(Surface& buffer, const GameState& state, Point origin) {
     const Layout layout = state.layout;

@@ -11,15 +11,6 @@
 // where the background pattern is missing.
 constexpr uint32_t WINDOW_BACKGROUND = 0xFFFFFF;
 
-// Covers the frame with the layout's background pattern, laid from the
-// buffer's (0, 0); copies past the buffer's edge are cut off. Without the
-// panel sheet the frame is filled with WINDOW_BACKGROUND instead.
-void DrawBackground(Surface& buffer, Layout layout, int frameWidth, int frameHeight);
-
-// The panel elements in drawing order and the two counters (tiles left,
-// elapsed seconds), each offset by origin.
-void DrawPanel(Surface& buffer, const GameState& state, Point origin);
-
 // Every tile of the board, offset by origin: in full (mask, then the cell)
 // where its right or lower side is open, else only its face.
 void DrawTiles(Surface& buffer, const GameState& state, Point origin);
