@@ -38,6 +38,16 @@ Board ToBoard(const Rows& rows) {
     return board;
 }
 
+Rows FromBoard(const Board& board) {
+    Rows rows(BOARD_ROWS);
+    for (int i = 0; i < BOARD_CELLS; ++i) {
+        if (board[i] != EMPTY_CELL)
+            rows[i % BOARD_ROWS].push_back(board[i]);
+    }
+    std::erase_if(rows, [](const auto& row) { return row.empty(); });
+    return rows;
+}
+
 Board ShownBoard(const Oracle& o) {
     Board board = ToBoard(o.rows);
     for (const auto& cell : {o.pick, o.hint ? std::optional(o.hint->first) : std::nullopt,
@@ -74,6 +84,14 @@ std::optional<Pair> FirstPair(const Rows& rows) {
         }
     }
     return std::nullopt;
+}
+
+Rows WithoutPair(Rows rows, Cell a, Cell b) {
+    // The right-hand tile first, in case both share a row.
+    for (Cell cell : a.col > b.col ? std::vector{a, b} : std::vector{b, a})
+        rows[cell.row].erase(rows[cell.row].begin() + cell.col);
+    std::erase_if(rows, [](const auto& row) { return row.empty(); });
+    return rows;
 }
 
 // ---- Operations ------------------------------------------------------------
@@ -122,10 +140,7 @@ void OracleClick(Oracle& o, std::optional<Cell> target) {
     if (o.history.size() == HISTORY_DEPTH)
         o.history.erase(o.history.begin());
     o.history.push_back(o.rows);
-    // The right-hand tile first, in case both share a row.
-    for (Cell cell : p.col > target->col ? std::vector{p, *target} : std::vector{*target, p})
-        o.rows[cell.row].erase(o.rows[cell.row].begin() + cell.col);
-    std::erase_if(o.rows, [](const auto& row) { return row.empty(); });
+    o.rows = WithoutPair(o.rows, p, *target);
 }
 
 void OracleHint(Oracle& o) {

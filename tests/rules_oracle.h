@@ -35,6 +35,8 @@ struct Oracle {
 // Rows written as text: faces separated by spaces, rows by '/'.
 Rows ParseRows(const char* text);
 Board ToBoard(const Rows& rows);
+// The rows of a board whose rows are packed and whose codes are plain faces.
+Rows FromBoard(const Board& board);
 // The board as the player sees it: the pick and the hint highlighted.
 Board ShownBoard(const Oracle& oracle);
 // Two different cells holding the same face in one row, in one column, or
@@ -43,6 +45,9 @@ bool LegalPair(const Rows& rows, Cell a, Cell b);
 // The pair the hint shows: scanning columns left to right, rows top to bottom,
 // the tile's row to the right, its column below, up-right, down-right.
 std::optional<Pair> FirstPair(const Rows& rows);
+// The rows once a legal pair has left them: each row closes up, an empty one
+// goes.
+Rows WithoutPair(Rows rows, Cell a, Cell b);
 
 void OracleDeal(Oracle& oracle, uint32_t seed);
 void OracleClick(Oracle& oracle, std::optional<Cell> target);

@@ -1,4 +1,4 @@
-// The solver against a plain exhaustive search over the rule of play, on
+// The solver against a plain exhaustive search by the rules oracle, on
 // small positions reached by random play; its effort on fixed deals; and
 // boards no game reaches.
 #include "event_source.h"
@@ -7,59 +7,40 @@
 #include "model/move_search.h"
 #include "model/selection.h"
 #include "model/solver.h"
-#include "model/undo_history.h"
 #include "tests/rules_oracle.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdlib>
 #include <set>
 #include <vector>
 
 namespace {
 
-using Pair = std::array<Cell, 2>;
-
-// Every legal pair, straight from the rule: same face, and same column,
-// same row, or diagonal neighbours.
-std::vector<Pair> LegalPairs(const Board& cells) {
-    std::vector<Pair> pairs;
-    std::vector<int> tiles; // the cells before i that hold a tile
-    for (int i = 0; i < BOARD_CELLS; ++i) {
-        for (int j : tiles) {
-            const Cell a{j / BOARD_ROWS, j % BOARD_ROWS};
-            const Cell b{i / BOARD_ROWS, i % BOARD_ROWS};
-            const bool diagonal = std::abs(a.col - b.col) == 1 && std::abs(a.row - b.row) == 1;
-            if (cells[i] == cells[j] && (a.col == b.col || a.row == b.row || diagonal)) {
-                pairs.push_back({a, b});
-            }
-        }
-        if (cells[i] != EMPTY_CELL) {
-            tiles.push_back(i);
-        }
-    }
-    return pairs;
-}
-
-// Tries every order of play, remembering the boards already found dead.
-bool PlainClearable(GameState& state, std::set<Board>& dead) {
-    if (state.tilesLeft == 0) {
+// Tries every order of play by the rules' second statement, remembering the
+// boards already found dead.
+bool PlainClearable(const Rows& rows, std::set<Rows>& dead) {
+    if (rows.empty()) {
         return true;
     }
-    if (dead.count(state.cells) != 0) {
+    if (dead.count(rows) != 0) {
         return false;
     }
-    for (const Pair& pair : LegalPairs(state.cells)) {
-        ClickCell(state, nullptr, pair[0]);
-        ClickCell(state, nullptr, pair[1]);
-        const bool cleared = PlainClearable(state, dead);
-        UndoMove(state, nullptr);
-        if (cleared) {
-            return true;
+    std::vector<Cell> tiles;
+    for (int r = 0; r < int(rows.size()); ++r) {
+        for (int c = 0; c < int(rows[r].size()); ++c) {
+            tiles.push_back({c, r});
         }
     }
-    dead.insert(state.cells);
+    for (size_t i = 0; i < tiles.size(); ++i) {
+        for (size_t j = i + 1; j < tiles.size(); ++j) {
+            if (LegalPair(rows, tiles[i], tiles[j]) &&
+                PlainClearable(WithoutPair(rows, tiles[i], tiles[j]), dead)) {
+                return true;
+            }
+        }
+    }
+    dead.insert(rows);
     return false;
 }
 
@@ -82,10 +63,9 @@ const std::vector<Position>& SmallPositions() {
             ClickCell(state, nullptr, ChooseClickCell(source, state));
         }
         if (state.tilesLeft <= 24) {
-            std::set<Board> dead;
-            state.historyCount = 0;
-            const Board cells = state.cells;
-            positions.push_back({cells, state.tilesLeft, PlainClearable(state, dead)});
+            std::set<Rows> dead;
+            positions.push_back(
+                {state.cells, state.tilesLeft, PlainClearable(FromBoard(state.cells), dead)});
         }
         ResetFakeDesktop();
     }
