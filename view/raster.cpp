@@ -79,7 +79,7 @@ void OrRows(uint32_t* __restrict dst, int dstStride, const uint32_t* __restrict 
 
 void CopyRect(Surface& dst, int dx, int dy, const Surface& src, int sx, int sy, int width,
               int height, RasterOp op) {
-    if (IsEmptySurface(dst) || IsEmptySurface(src) || width <= 0 || height <= 0) {
+    if (IsEmptySurface(dst) || IsEmptySurface(src)) {
         return;
     }
     const ClippedSpan cols = ClipAxis(dx, dst.width, sx, src.width, width);

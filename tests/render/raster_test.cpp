@@ -68,8 +68,8 @@ TEST(RasterTest, OperationsCombineExactlyInsideTheClippedRectangle) {
         }
     }
     uint32_t pixel = 0;
-    Surface one{&pixel, 1, 1}, empty{nullptr, 0, 0};
-    CopyRect(one, 0, 0, empty, 0, 0, 4, 4, SRCCOPY); // an empty surface copies nothing
+    Surface one{&pixel, 1, 1}, empty{nullptr, 4, 4};
+    CopyRect(one, 0, 0, empty, 0, 0, 4, 4, SRCCOPY); // a surface without pixels copies nothing
     CopyRect(empty, 0, 0, one, 0, 0, 4, 4, SRCPAINT);
     EXPECT_EQ(pixel, 0u);
 }
