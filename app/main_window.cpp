@@ -14,22 +14,21 @@
 #include "view/layout.h"
 #include "view/sprite_sheets.h"
 
-#include <cstdlib>
 #include <cstring>
+#include <new>
 
 bool OnCreate(WindowHandle window) {
     LoadOptions();
     std::memset(playerName, 0, sizeof playerName);
     PlaceWindowFor(window, savedLayout);
 
-    // Zeroed at allocation; the first paint deals the board.
-    auto* state = static_cast<GameState*>(std::calloc(1, sizeof(GameState)));
+    // Zeroed; the first paint deals the board.
+    auto* state = new (std::nothrow) GameState{};
     if (!state) {
         return false;
     }
     gameRecord = state;
     LoadSpriteSheets();
-    clientOrigin = {0, 0};
     state->waveLoop = DesktopLoadResource(IDW_LOOP);
     state->waveGameOver = DesktopLoadResource(IDW_GAME_OVER);
     state->waveClear = DesktopLoadResource(IDW_CLEAR);
@@ -75,7 +74,7 @@ void OnDestroy(WindowHandle window) {
     if (gameRecord) {
         ReleaseSpriteSheets();
         DestroySurface(&backBuffer);
-        std::free(gameRecord);
+        delete gameRecord;
         gameRecord = nullptr;
         firstGameDealt = false;
     }

@@ -71,7 +71,6 @@ void ChangeLayout(GameState& state, WindowHandle window, OptionId id) {
         return;
     }
     ApplyLayout(state, window, id);
-    clientOrigin = {0, 0};
     PlaceWindowFor(window, id);
     RebuildBackBuffer(state, window);
     DesktopRequestRepaint(window, true);

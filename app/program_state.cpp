@@ -2,6 +2,6 @@
 
 GameState* gameRecord = nullptr;
 int32_t clearJinglePlayed = 0;
-Point clientOrigin = {0, 0};
-Surface backBuffer = {nullptr, 0, 0};
+const Point clientOrigin = {};
+Surface backBuffer = {};
 bool firstGameDealt = false;

@@ -16,8 +16,9 @@ extern GameState* gameRecord;
 extern int32_t clearJinglePlayed;
 
 // The client rectangle's top-left corner; it offsets every board and panel
-// position and the hit test. A client rectangle starts at (0, 0).
-extern Point clientOrigin;
+// position and the hit test. A client rectangle always starts at (0, 0), so
+// reading it again at a display-size switch changes nothing.
+extern const Point clientOrigin;
 
 // The off-screen frame; empty until the first paint.
 extern Surface backBuffer;

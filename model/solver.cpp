@@ -9,6 +9,7 @@
 #include "model/solver_search.h"
 
 #include <cstdlib>
+#include <new>
 
 namespace {
 
@@ -100,7 +101,7 @@ bool CreateSolver(Solver* solver, size_t tableEntries) {
     *solver = Solver{};
     size_t entries = 0;
     solver->table = AllocateDeadTable(tableEntries, &entries);
-    solver->replay = static_cast<GameState*>(std::calloc(1, sizeof(GameState)));
+    solver->replay = new (std::nothrow) GameState{};
     if (solver->table == nullptr || solver->replay == nullptr) {
         DestroySolver(solver);
         return false;
@@ -112,7 +113,7 @@ bool CreateSolver(Solver* solver, size_t tableEntries) {
 
 void DestroySolver(Solver* solver) {
     std::free(solver->table);
-    std::free(solver->replay);
+    delete solver->replay;
     *solver = Solver{};
 }
 
