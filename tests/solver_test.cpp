@@ -133,6 +133,9 @@ TEST(SolverTest, HandMadeBoardsAndATimeBudget) {
     Solver solver;
     ASSERT_TRUE(CreateSolver(&solver, 1000));
     EXPECT_EQ(solver.tableEntries, 512u);
+    DestroySolver(&solver);
+    ASSERT_TRUE(CreateSolver(&solver, 1)); // the smallest table: one bucket
+    EXPECT_EQ(solver.tableEntries, 4u);
     static SolveResult result;
     const auto verdict = [&](const Board& cells, SolveBudget budget = {0, 0}) {
         SolveBoard(solver, cells, budget, &result);
@@ -157,7 +160,7 @@ TEST(SolverTest, HandMadeBoardsAndATimeBudget) {
     EXPECT_EQ(verdict(state.cells, {1, 0}), VERDICT_UNKNOWN);
     // The table knows which cells are filled, not with what: when the
     // generation numbers wrap (at 2^27), positions found dead on another
-    // board must go.
+    // board must go, from every entry of the table.
     const Board clearable = ToBoard(ParseRows("5 5/6 6/7 7/8 8"));
     solver.generation = 0;
     ASSERT_EQ(verdict(ToBoard(ParseRows("5 6/7 8/6 5/8 7"))), VERDICT_NOT_CLEARABLE);

@@ -112,6 +112,10 @@ TEST_F(ScoreFileTest, UnusableFilesMeanDefaultsAndNothingWritten) {
     SaveOptions();
     CloseFile(held);
     EXPECT_EQ(ReadWholeFile(path), easy);
+    EXPECT_EQ(Load()[0], CMD_EASY); // let go: the next start saves again
+    savedLayout = CMD_LARGE;
+    SaveOptions();
+    EXPECT_EQ(ReadWholeFile(path), With(easy, 94, CMD_LARGE));
 
     std::filesystem::remove(path);
     std::filesystem::create_directory(path);           // a directory in its place

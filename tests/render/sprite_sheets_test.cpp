@@ -127,7 +127,8 @@ TEST(BmpReaderTest, RefusesEachDamagedField) {
         Put(file, c.offset, c.value, c.bytes);
         EXPECT_EQ(DecodePrefix(file, file.size()), c.expected) << c.offset << " " << c.value;
     }
-    const std::vector<unsigned char> file = BuildBmp4(7, 3);
+    const std::vector<unsigned char> file = BuildBmp4(7, 3), dot = BuildBmp4(1, 1);
+    EXPECT_EQ(DecodePrefix(dot, dot.size()), BMP_OK); // the smallest picture
     EXPECT_EQ(DecodePrefix(file, file.size(), 8, 3), BMP_WRONG_SIZE);
     EXPECT_EQ(DecodePrefix(file, file.size(), 7, 0), BMP_WRONG_SIZE);
 }
