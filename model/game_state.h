@@ -69,7 +69,7 @@ struct ResourceData {
 
 struct GameState {
     Board cells;
-    Board history[HISTORY_DEPTH]; // undo snapshots, oldest first
+    std::array<Board, HISTORY_DEPTH> history; // undo snapshots, oldest first
     int32_t historyCount;
     uint8_t selectionActive;
     int32_t selCol;

@@ -103,7 +103,6 @@ FileHandle OpenScoreFileForRewrite() { return rewritesAllowed ? OpenScoreFile() 
 
 ScoreFile DefaultScoreFile() {
     ScoreFile contents{};
-    contents.magic = SCORE_FILE_MAGIC;
     for (ScoreRecord& record : contents.records) {
         record = DefaultRecord();
     }

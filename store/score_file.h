@@ -21,9 +21,9 @@ struct ScoreRecord {
     char name[NAME_FIELD_SIZE];
 };
 
-// The file's contents as read. Option words are kept exactly as stored.
+// The file's contents as read, less the magic, which is compared with nothing.
+// Option words are kept exactly as stored.
 struct ScoreFile {
-    uint16_t magic;
     ScoreRecord records[SCORE_RECORD_COUNT]; // Easy places 1-3, Normal places 1-3
     OptionId difficulty;
     OptionId sound;

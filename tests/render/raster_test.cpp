@@ -9,11 +9,14 @@
 #include <vector>
 
 TEST(RasterTest, SurfacesAreBlackAndRefuseBadSizes) {
-    Surface ok;
-    ASSERT_TRUE(CreateSurface(&ok, 3, 2));
-    EXPECT_EQ(std::vector<uint32_t>(ok.pixels, ok.pixels + 6), std::vector<uint32_t>(6, 0));
-    DestroySurface(&ok);
-    EXPECT_TRUE(IsEmptySurface(ok));
+    for (const auto& [width, height] : {std::pair{3, 2}, {1, 3}, {4, 1}}) {
+        Surface ok;
+        ASSERT_TRUE(CreateSurface(&ok, width, height));
+        EXPECT_EQ(std::vector<uint32_t>(ok.pixels, ok.pixels + width * height),
+                  std::vector<uint32_t>(width * height, 0));
+        DestroySurface(&ok);
+        EXPECT_TRUE(IsEmptySurface(ok));
+    }
     for (const auto& size : {std::pair{0, 5}, {5, -1}, {INT_MIN, 1}, {65536, 32768}}) {
         Surface s{reinterpret_cast<uint32_t*>(16), 7, 7};
         EXPECT_FALSE(CreateSurface(&s, size.first, size.second));
