@@ -75,16 +75,6 @@ def highlighted(rows):
             if HIGHLIGHT_OFFSET <= rows[r][c] < EMPTY_CELL]
 
 
-def first_legal_pair(rows):
-    """The first pair in reading order of one face in a row, a column or a diagonal step."""
-    cells = [(c, r) for r in range(ROWS) for c in range(COLUMNS) if rows[r][c] != EMPTY_CELL]
-    for i, (c1, r1) in enumerate(cells):
-        for c2, r2 in cells[i + 1:]:
-            if rows[r1][c1] == rows[r2][c2] and (c1 - c2) * (r1 - r2) in (0, 1, -1):
-                return (c1, r1), (c2, r2)
-    raise Failure("the deal has no legal pair")
-
-
 def hint_pair(rows):
     """The hint's pair, or None: by columns, each top down, from each tile its row to
     the right, its column below, its up-right and down-right neighbour, nearest first."""

@@ -96,7 +96,7 @@ def first_start_play_options_and_quit():
     check(user.read_bytes() == score_file() and not windows.exists(), "a wrong new file")
     placed(p, "mini", (490, 235))
     p.expect("mini", "normal")
-    pair = first_legal_pair(RENDER.board("mini", "normal", seed_for(PLAY_TIME))[0])
+    pair = hint_pair(RENDER.board("mini", "normal", seed_for(PLAY_TIME))[0])
     p.click(cells=pair)
     p.expect("mini", "normal", moves_text([pair]))
     p.menu(KEYS_NEW_GAME, caption="新しいゲーム", key="n", answer="no")
