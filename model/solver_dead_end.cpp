@@ -13,6 +13,8 @@
 // test would have released it.
 #include "model/solver_dead_end.h"
 
+#include <algorithm>
+
 namespace {
 
 // A pair across rows that the dead-end test has yet to release.
@@ -48,9 +50,7 @@ int PartneredOnlyBefore(const Search& s, const uint32_t* standing, int right, in
 
 bool PassesDeadEndTest(const Search& s) {
     uint32_t standing[BOARD_ROWS];
-    for (int r = 0; r < BOARD_ROWS; ++r) {
-        standing[r] = s.rows[r];
-    }
+    std::copy_n(s.rows, BOARD_ROWS, standing);
     // Pairs within a row, or in one column, are released at once.
     Crossing crossings[MAX_MOVES];
     int count = 0;
@@ -89,10 +89,5 @@ bool PassesDeadEndTest(const Search& s) {
             crossings[k--] = crossings[--count];
         }
     }
-    for (int r = 0; r < BOARD_ROWS; ++r) {
-        if (standing[r] != 0) {
-            return false;
-        }
-    }
-    return true;
+    return RowsHolding(standing) == 0;
 }

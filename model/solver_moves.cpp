@@ -51,7 +51,7 @@ uint32_t Rank(Search& s, const NodeFacts& facts, int face, int a, int b) {
 
 void GatherFacts(Search& s, NodeFacts* facts) {
     *facts = NodeFacts{};
-    int splitFaces = 0;
+    bool split = false; // some face has an odd number of tiles in a row
     for (int f = 0; f < FACE_COUNT; ++f) {
         int tiles[TILES_PER_FACE];
         const int count = LiveTiles(s, f, tiles);
@@ -71,7 +71,7 @@ void GatherFacts(Search& s, NodeFacts* facts) {
             rowSet |= 1u << RowOf(tiles[k]);
             oddRows ^= 1u << RowOf(tiles[k]);
         }
-        splitFaces += oddRows != 0 ? 1 : 0;
+        split = split || oddRows != 0;
         if (count == 2 && std::popcount(rowSet) == 2) {
             facts->constrained |= uint64_t{1} << f;
         }
@@ -85,7 +85,7 @@ void GatherFacts(Search& s, NodeFacts* facts) {
             }
         }
     }
-    facts->allPairInRows = splitFaces == 0;
+    facts->allPairInRows = !split;
 }
 
 int ListMoves(Search& s, const NodeFacts& facts, Move* moves) {

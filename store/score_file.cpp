@@ -6,9 +6,10 @@
 
 #include <cstring>
 
-OptionId savedDifficulty = 0;
-OptionId savedSound = 0;
-OptionId savedLayout = 0;
+// Zero until LoadOptions reads the file.
+OptionId savedDifficulty;
+OptionId savedSound;
+OptionId savedLayout;
 void (*beforeScoreFileCreate)() = nullptr;
 
 namespace {

@@ -17,7 +17,7 @@ Point Offset(Point p, Point origin) {
     return {p.x + origin.x, p.y + origin.y};
 }
 
-void DrawElements(Surface& buffer, const Surface& sheet, const PanelElement* elements, int count,
+void DrawElements(Surface& buffer, const Surface& sheet, const PanelElements& elements, int count,
                   Point origin) {
     for (int i = 0; i < count; ++i) {
         CopyRegion(buffer, Offset(elements[i].position, origin), sheet, elements[i].source,

@@ -16,17 +16,17 @@ const LayoutGeometry MINI_GEOMETRY = {
     .digitSheetStepX = 17,
     .digitFirst = {1, 124},
     .edgeMask = {20, 200},
-    .panelBefore = {
+    .panelBefore = {{
         {{1, 1, 44, 121}, {15, 15}},    // title graphic
         {{46, 61, 59, 46}, {10, 135}},  // dragon-tiles ornament
         {{46, 1, 68, 59}, {400, 15}},   // wind-tiles ornament
         {{115, 1, 50, 20}, {400, 80}},  // remaining-tiles label
-    },
+    }},
     .panelBeforeCount = 4,
     .tilesCounter = {{425, 105}, 3},
-    .panelBetween = {
+    .panelBetween = {{
         {{115, 24, 40, 20}, {400, 135}}, // time label
-    },
+    }},
     .panelBetweenCount = 1,
     .timeCounter = {{410, 160}, 4},
 };
@@ -42,12 +42,12 @@ const LayoutGeometry LARGE_GEOMETRY = {
     .digitSheetStepX = 38,
     .digitFirst = {1, 1},
     .edgeMask = {0, 400},
-    .panelBefore = {
+    .panelBefore = {{
         {{1, 42, 48, 56}, {210, 20}},    // title, first character
         {{50, 42, 55, 56}, {410, 20}},   // title, second character
         {{106, 42, 112, 44}, {80, 460}}, // remaining-tiles label
         {{220, 42, 90, 42}, {380, 460}}, // time label
-    },
+    }},
     .panelBeforeCount = 4,
     .tilesCounter = {{200, 460}, 3},
     .panelBetween = {},

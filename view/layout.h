@@ -5,6 +5,7 @@
 #include "model/game_state.h"
 #include "platform/desktop.h"
 
+#include <array>
 #include <optional>
 
 struct Point {
@@ -25,7 +26,7 @@ struct Region {
     int height;
 };
 
-constexpr int MAX_PANEL_ELEMENTS = 5;
+constexpr int MAX_PANEL_ELEMENTS = 4; // the most a layout draws before the counters
 
 // One element of the side panel: its region of the panel sheet and where it
 // is drawn.
@@ -33,6 +34,7 @@ struct PanelElement {
     Region source;
     Point position;
 };
+using PanelElements = std::array<PanelElement, MAX_PANEL_ELEMENTS>;
 
 // A counter: the left-most digit's position; the digits abut.
 struct CounterPlacement {
@@ -52,11 +54,11 @@ struct LayoutGeometry {
     Point digitFirst;      // digit 0 in the panel sheet
     Point edgeMask;        // edge mask in the tile sheet
     // Panel elements before the counters, in drawing order.
-    PanelElement panelBefore[MAX_PANEL_ELEMENTS];
+    PanelElements panelBefore;
     int panelBeforeCount;
     CounterPlacement tilesCounter;
     // Elements drawn between the two counters (mini: the time label).
-    PanelElement panelBetween[MAX_PANEL_ELEMENTS];
+    PanelElements panelBetween;
     int panelBetweenCount;
     CounterPlacement timeCounter;
 };

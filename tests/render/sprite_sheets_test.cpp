@@ -114,6 +114,8 @@ TEST(BmpReaderTest, RefusesEachDamagedField) {
                  {HEIGHT, 16385, 4, BMP_TOO_LARGE},
                  {HEIGHT, static_cast<uint32_t>(-16385), 4, BMP_TOO_LARGE},
                  {WIDTH, 16384, 4, BMP_TRUNCATED}, // the largest side, wider than the data
+                 {HEIGHT, 16384, 4, BMP_TRUNCATED},
+                 {HEIGHT, static_cast<uint32_t>(-16384), 4, BMP_TRUNCATED},
                  {HEIGHT, 4, 4, BMP_TRUNCATED},
                  {COLOURS_USED, 2, 4, BMP_WRONG_PALETTE},
                  {PALETTE + 4 * 15, 0xFFFFFE, 4, BMP_WRONG_PALETTE},
