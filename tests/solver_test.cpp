@@ -151,7 +151,7 @@ TEST(SolverTest, HandMadeBoardsAndATimeBudget) {
     EXPECT_EQ(verdict(gap), VERDICT_NOT_CLEARABLE);
     std::swap(gap[CellIndex(1, 0)], gap[CellIndex(2, 0)]);
     for (const Board& odd : {ToBoard(ParseRows("5 73")), ToBoard(ParseRows("5 -2")),
-                             ToBoard(ParseRows("5 5 5 5 5 5")), gap}) {
+                             ToBoard(ParseRows("5 5 5 5 5")), gap}) {
         EXPECT_EQ(verdict(odd), VERDICT_UNKNOWN);
     }
     static GameState state; // still undecided after seconds, let alone one millisecond
