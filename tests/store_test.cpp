@@ -73,19 +73,19 @@ TEST_F(ScoreFileTest, DefaultsDamagedShortAndLongFiles) {
     EXPECT_EQ(ReadWholeFile(path), saved);
 
     // Ending after the records: default options, and the save writes 98 bytes.
-    Bytes records = With(DefaultBytes(), 2, 321);
+    Bytes records = With(With(DefaultBytes(), 2, 321), 72, 654); // places 1 and 6
     records.resize(86);
     EXPECT_EQ(Load(&records), defaults);
     SaveOptions();
-    EXPECT_EQ(ReadWholeFile(path), With(DefaultBytes(), 2, 321));
+    EXPECT_EQ(ReadWholeFile(path), With(With(DefaultBytes(), 2, 321), 72, 654));
     // Ending inside record 1: it and those after read as the default record;
     // a word cut short keeps the bytes present.
-    Bytes partial = With(With(DefaultBytes(), 2, 100), 16, 200);
+    Bytes partial = With(With(DefaultBytes(), 2, 0x123456), 16, 200);
     partial.resize(20);
     WriteWholeFile(path, partial);
     ScoreFile contents;
     ASSERT_TRUE(LoadScoreFile(&contents));
-    EXPECT_EQ(contents.records[0].time, 100u);
+    EXPECT_EQ(contents.records[0].time, 0x123456u);
     EXPECT_EQ(contents.records[5].time, 9999u);
     EXPECT_STREQ(contents.records[1].name, "nobody");
     Bytes cut = DefaultBytes();
@@ -203,6 +203,9 @@ TEST(ScoreTableTest, TypedNamesAreCutWithoutSplittingACharacter) {
         EXPECT_EQ(CopyShiftJisCut(name, sizeof name, c.typed), std::strlen(c.kept));
         EXPECT_STREQ(name, c.kept);
     }
+    char one[1] = {'x'}; // room for the NUL alone
+    EXPECT_EQ(CopyShiftJisCut(one, 1, "abc"), 0u);
+    EXPECT_EQ(one[0], '\0');
 }
 
 } // namespace
