@@ -9,6 +9,7 @@
 
 #include "model/solver.h"
 
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <ctime>
@@ -25,11 +26,12 @@ struct Search {
     // The tiles as the search found them.
     uint8_t face[MAX_TILES];
     uint8_t slot[MAX_TILES]; // the tile's place in faceTiles
-    uint8_t faceTiles[FACE_COUNT][TILES_PER_FACE];
-    uint8_t faceTileCount[FACE_COUNT];
+    // Per face, bounds-checked: loops over the faces are many.
+    std::array<std::array<uint8_t, TILES_PER_FACE>, FACE_COUNT> faceTiles;
+    std::array<uint8_t, FACE_COUNT> faceTileCount;
     // The position.
     uint32_t rows[BOARD_ROWS];
-    uint8_t faceLive[FACE_COUNT]; // which of faceTiles are still on the board
+    std::array<uint8_t, FACE_COUNT> faceLive; // which of faceTiles are still on the board
     int tilesLeft;
     // Worked out at every node before its moves: each live tile's column and,
     // when all its partners share one row, the right-most of them (else
