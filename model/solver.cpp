@@ -79,8 +79,6 @@ bool ReplayClears(GameState& game, const Board& cells, const SolveResult& result
         }
     }
     game.selectionActive = 0;
-    game.hintShown = 0;
-    game.gameOver = 0;
     game.historyCount = 0;
     for (int i = 0; i + 1 < result.clickCount; i += 2) {
         const int before = game.tilesLeft;

@@ -2,6 +2,7 @@
 // its depth (a game has no more pairs than the history holds), and the seeded
 // deals pinned to known rows, as the oracle deals the same way.
 #include "model/deal.h"
+#include "model/move_search.h"
 #include "model/undo_history.h"
 #include "tests/fake_desktop.h"
 #include "tests/rules_oracle.h"
@@ -23,6 +24,17 @@ TEST(RulesTest, FullHistoryDropsTheOldestSnapshot) {
         ASSERT_EQ(state.cells, board(i)) << i;
     }
     EXPECT_EQ(state.tilesLeft, 2 * HISTORY_DEPTH);
+}
+
+TEST(RulesTest, ABoardWithoutPairsIsScannedToItsLastColumn) {
+    static GameState state;
+    Rows rows(2); // every face once
+    for (int col = 0; col < BOARD_COLUMNS; ++col) {
+        rows[0].push_back(col);
+        rows[1].push_back(col + BOARD_COLUMNS);
+    }
+    state.cells = ToBoard(rows);
+    EXPECT_FALSE(HasLegalPair(state));
 }
 
 TEST(RulesTest, SeededDeals) {

@@ -170,6 +170,7 @@ TEST_F(ShellTest, ClearsReachTheTableOncePerDealWithTheirJingleOnce) {
     // The next game's clear enters below; Cancel keeps the name typed before.
     Command(CMD_NEW_GAME);
     Paint();
+    EXPECT_EQ(CountCalls("StartClock"), 1); // the next game's clock
     fakeDesktop.nameDialogOk = false;
     fakeDesktop.calls.clear();
     ClearAt(50);

@@ -137,7 +137,7 @@ void DecodePixels(const unsigned char* bytes, const BmpLayout& layout, Surface& 
 
 BmpError DecodeBmp4(const unsigned char* bytes, size_t size, int expectedWidth, int expectedHeight,
                     Surface* out) {
-    *out = Surface{nullptr, 0, 0};
+    *out = Surface{};
     if (bytes == nullptr) {
         return BMP_TRUNCATED;
     }

@@ -8,7 +8,7 @@
 #include <cstdlib>
 
 bool CreateSurface(Surface* surface, int width, int height) {
-    *surface = Surface{nullptr, 0, 0};
+    *surface = Surface{};
     if (width <= 0 || height <= 0) {
         return false;
     }
