@@ -28,5 +28,5 @@ bool CreateSurface(Surface* surface, int width, int height) {
 
 void DestroySurface(Surface* surface) {
     std::free(surface->pixels);
-    *surface = Surface{nullptr, 0, 0};
+    *surface = Surface{};
 }
