@@ -39,7 +39,6 @@ bool ReadBoard(Search& s, const Board& cells) {
             s.faceLive[code] |= static_cast<uint8_t>(1u << s.faceTileCount[code]);
             s.faceTiles[code][s.faceTileCount[code]++] = static_cast<uint8_t>(tile);
             s.rows[r] |= BitOf(tile);
-            ++s.tilesLeft;
         }
     }
     return true;

@@ -32,7 +32,6 @@ struct Search {
     // The position.
     uint32_t rows[BOARD_ROWS];
     std::array<uint8_t, FACE_COUNT> faceLive; // which of faceTiles are still on the board
-    int tilesLeft;
     // Worked out at every node before its moves: each live tile's column and,
     // when all its partners share one row, the right-most of them (else
     // NO_TILE).
@@ -146,12 +145,10 @@ inline void RemovePair(Search& s, int a, int b) {
     s.rows[RowOf(a)] &= ~BitOf(a);
     s.rows[RowOf(b)] &= ~BitOf(b);
     s.faceLive[s.face[a]] &= static_cast<uint8_t>(~(1u << s.slot[a] | 1u << s.slot[b]));
-    s.tilesLeft -= 2;
 }
 
 inline void RestorePair(Search& s, int a, int b) {
     s.rows[RowOf(a)] |= BitOf(a);
     s.rows[RowOf(b)] |= BitOf(b);
     s.faceLive[s.face[a]] |= static_cast<uint8_t>(1u << s.slot[a] | 1u << s.slot[b]);
-    s.tilesLeft += 2;
 }

@@ -20,10 +20,6 @@ bool OverBudget(Search& s) {
 
 Outcome Explore(Search& s, int depth) {
     ++s.nodes;
-    if (s.tilesLeft == 0) {
-        s.pathLength = depth;
-        return WON;
-    }
     if (OverBudget(s)) {
         return OUT;
     }
@@ -37,7 +33,7 @@ Outcome Explore(Search& s, int depth) {
     }
     NodeFacts facts;
     GatherFacts(s, &facts);
-    if (facts.allPairInRows) {
+    if (facts.allPairInRows) { // the empty board too
         FinishInRows(s, depth);
         return WON;
     }

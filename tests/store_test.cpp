@@ -206,6 +206,7 @@ TEST(ScoreTableTest, TypedNamesAreCutWithoutSplittingACharacter) {
     char one[1] = {'x'}; // room for the NUL alone
     EXPECT_EQ(CopyShiftJisCut(one, 1, "abc"), 0u);
     EXPECT_EQ(one[0], '\0');
+    EXPECT_EQ(CopyShiftJisCut(one, 0, "abc"), 0u); // no room at all
 }
 
 } // namespace

@@ -32,6 +32,7 @@ TEST(RasterTest, OperationsCombineExactlyInsideTheClippedRectangle) {
                  {-2, -1, 0, 0, 7, 4},
                  {8, 5, 0, 0, 7, 4},
                  {1, 6, 2, 0, 3, 3}, // one row left after clipping
+                 {11, 0, 0, 0, 3, 3}, // one column
                  {0, 0, -2, -3, 7, 5},
                  {0, 0, 3, 4, 9, 9},
                  {-1, -2, -1, 1, 20, 20},

@@ -104,6 +104,7 @@ TEST(BmpReaderTest, RefusesEachDamagedField) {
                  {INFO_SIZE, 12, 4, BMP_BAD_HEADER},
                  {PLANES, 2, 2, BMP_BAD_PLANES},
                  {PLANES, 0x8001, 2, BMP_BAD_PLANES},
+                 {PLANES, 0x0101, 2, BMP_BAD_PLANES},
                  {BIT_COUNT, 8, 2, BMP_WRONG_DEPTH},
                  {COMPRESSION, 2, 4, BMP_COMPRESSED},
                  {WIDTH, 0, 4, BMP_BAD_DIMENSIONS},
@@ -111,6 +112,7 @@ TEST(BmpReaderTest, RefusesEachDamagedField) {
                  {HEIGHT, 0, 4, BMP_BAD_DIMENSIONS},
                  {HEIGHT, 0x80000000u, 4, BMP_TOO_LARGE},
                  {WIDTH, 16385, 4, BMP_TOO_LARGE},
+                 {WIDTH, 0x10007, 4, BMP_TOO_LARGE}, // each byte counts
                  {HEIGHT, 16385, 4, BMP_TOO_LARGE},
                  {HEIGHT, static_cast<uint32_t>(-16385), 4, BMP_TOO_LARGE},
                  {WIDTH, 16384, 4, BMP_TRUNCATED}, // the largest side, wider than the data
