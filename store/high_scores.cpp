@@ -39,7 +39,7 @@ void RecordClearTime(WindowHandle window, uint32_t clearTime) {
     if (!LoadScoreFile(&contents)) {
         return;
     }
-    ScoreRecord* group = contents.records + ScoreGroupStart(savedDifficulty);
+    ScoreRecord* group = contents.records.data() + ScoreGroupStart(savedDifficulty);
     const int place = ChooseTablePlace(group, clearTime);
     if (place < 0) {
         DesktopMessageBox(window, TEXT_CONGRATULATIONS, TEXT_CLEAR_CAPTION, MESSAGE_OK);
@@ -60,7 +60,7 @@ void RecordClearTime(WindowHandle window, uint32_t clearTime) {
         WriteScoreFile(file, contents);
         CloseFile(file);
     }
-    ShowTable(window, contents.records);
+    ShowTable(window, contents.records.data());
 }
 
 void ShowHighScores(WindowHandle window) {
@@ -68,5 +68,5 @@ void ShowHighScores(WindowHandle window) {
     if (!LoadScoreFile(&contents)) {
         contents = DefaultScoreFile();
     }
-    ShowTable(window, contents.records);
+    ShowTable(window, contents.records.data());
 }

@@ -5,6 +5,7 @@
 #include "model/game_state.h"
 #include "platform/file_access.h"
 
+#include <array>
 #include <cstdint>
 
 constexpr uint16_t SCORE_FILE_MAGIC = 0xF012;
@@ -24,7 +25,7 @@ struct ScoreRecord {
 // The file's contents as read, less the magic, which is compared with nothing.
 // Option words are kept exactly as stored.
 struct ScoreFile {
-    ScoreRecord records[SCORE_RECORD_COUNT]; // Easy places 1-3, Normal places 1-3
+    std::array<ScoreRecord, SCORE_RECORD_COUNT> records; // Easy places 1-3, Normal places 1-3
     OptionId difficulty;
     OptionId sound;
     OptionId layout;

@@ -142,7 +142,8 @@ TEST_P(FrameTest, TilesShowTheirFacesAndTheirSidesWhereTheRightOrLowerCellIsEmpt
     } cases[] = {{3, 2, 5, 6, false},         {3, 2, 5 + 36, 6, false},
                  {3, 2, 5, 6 + 36, false},    {3, 2, EMPTY_CELL, 6, true},
                  {3, 2, 5, EMPTY_CELL, true}, {17, 2, EMPTY_CELL, 6, true},
-                 {3, 7, 5, EMPTY_CELL, true}, {3, 2, EMPTY_CELL, EMPTY_CELL, true}};
+                 {3, 7, 5, EMPTY_CELL, true}, {3, 2, EMPTY_CELL, EMPTY_CELL, true},
+                 {3, 6, 5, 6, false}};
     for (const auto& c : cases) {
         state.cells.fill(EMPTY_CELL);
         state.cells[CellIndex(c.col, c.row)] = 40;

@@ -17,7 +17,7 @@ TEST(RasterTest, SurfacesAreBlackAndRefuseBadSizes) {
         DestroySurface(&ok);
         EXPECT_TRUE(IsEmptySurface(ok));
     }
-    for (const auto& size : {std::pair{0, 5}, {5, -1}, {INT_MIN, 1}, {65536, 32768}}) {
+    for (const auto& size : {std::pair{0, 5}, {5, 0}, {5, -1}, {INT_MIN, 1}, {65536, 32768}}) {
         Surface s{reinterpret_cast<uint32_t*>(16), 7, 7};
         EXPECT_FALSE(CreateSurface(&s, size.first, size.second));
         EXPECT_TRUE(s.pixels == nullptr && s.width == 0 && s.height == 0);
@@ -31,7 +31,7 @@ TEST(RasterTest, OperationsCombineExactlyInsideTheClippedRectangle) {
     } cases[] = {{2, 1, 1, 2, 7, 3},
                  {-2, -1, 0, 0, 7, 4},
                  {8, 5, 0, 0, 7, 4},
-                 {1, 6, 2, 0, 3, 3}, // one row left after clipping
+                 {1, 6, 2, 0, 3, 3},  // one row left after clipping
                  {11, 0, 0, 0, 3, 3}, // one column
                  {0, 0, -2, -3, 7, 5},
                  {0, 0, 3, 4, 9, 9},

@@ -120,6 +120,7 @@ TEST(BmpReaderTest, RefusesEachDamagedField) {
                  {HEIGHT, static_cast<uint32_t>(-16384), 4, BMP_TRUNCATED},
                  {HEIGHT, 4, 4, BMP_TRUNCATED},
                  {COLOURS_USED, 2, 4, BMP_WRONG_PALETTE},
+                 {COLOURS_USED, 0, 4, BMP_OK}, // 0: all sixteen
                  {PALETTE + 4 * 15, 0xFFFFFE, 4, BMP_WRONG_PALETTE},
                  {PALETTE, 0x000001, 4, BMP_WRONG_PALETTE},
                  {PALETTE + 4 * 3 + 3, 0x7F, 1, BMP_OK}, // the reserved byte is not a colour
