@@ -117,8 +117,9 @@ TEST_F(ShellTest, ConfirmationsTheVersionBoxAndALostGame) {
     fakeDesktop.duringModal = [&] { nested += (Paint(), 1); };
     fakeDesktop.calls.clear();
     Paint(); // the box's own paints do not open it again
-    EXPECT_EQ(CountCalls("MessageBox") * 10 + CountCalls(Box(TEXT_WINDOW_TITLE, TEXT_GAME_OVER)),
-              11);
+    EXPECT_EQ(fakeDesktop.calls,
+              (Calls{"Present 470x186", "StopClock", "StopSound", "Wait 500", "PlayOnce 22",
+                     Box(TEXT_WINDOW_TITLE, TEXT_GAME_OVER), "Present 470x186"}));
     EXPECT_EQ(nested, 1);
     fakeDesktop.duringModal = nullptr;
     Tick();
