@@ -39,9 +39,9 @@ def windows_named(title):
 def game_env(faked_time, report, wine=False, **more):
     """The game's environment: the wall clock frozen at faked_time (None: the real one),
     its report to report."""
-    clock = faked_time and dict(LD_PRELOAD=FAKETIME_LIBRARY, FAKETIME=faked_time, TZ="UTC",
-                                FAKETIME_DONT_FAKE_MONOTONIC="1")
-    return dict(os.environ, **clock or {}, **more,
+    clock = dict(LD_PRELOAD=FAKETIME_LIBRARY, FAKETIME=faked_time, TZ="UTC",
+                 FAKETIME_DONT_FAKE_MONOTONIC="1") if faked_time else {}
+    return dict(os.environ, **clock, **more,
                 TOVRIN_MINI_REPORT="Z:" + report.replace("/", "\\") if wine else report)
 
 
@@ -163,8 +163,9 @@ def run_stories(suite, stories, run, work):
             print("ok   %-60s %5.1f s" % (story.__name__, time.monotonic() - began), flush=True)
         except Exception as error:  # a failed check or a broken tool
             failed += 1
-            print("FAIL %s (files in %s)\n%s" % (story.__name__, work, error if isinstance(
-                error, Failure) else traceback.format_exc()), flush=True)
+            print("FAIL %s (files in %s)\n%s%s" % (story.__name__, work, error if isinstance(
+                error, Failure) else traceback.format_exc(), getattr(error, "stderr", None) or ""),
+                  flush=True)  # a tool's own words: xdotool's output is captured
         stop_started()
     failed or shutil.rmtree(work)
     print("%s: %d passed, %d failed" % (suite, len(stories) - failed, failed))

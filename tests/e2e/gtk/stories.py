@@ -33,7 +33,7 @@ class Program(ReportingProgram):
         env = dict(GDK_BACKEND="x11", GDK_SCALE=str(scale), NO_AT_BRIDGE="1", LANG="C.UTF-8",
                    SDL_AUDIODRIVER="disk", XDG_DATA_HOME=work, SDL_DISKAUDIOFILE=os.path.join(
                        work, "audio"), ASAN_OPTIONS="verify_asan_link_order=0:detect_leaks=0")
-        env = game_env(faked_time, self.report_path, **dict(env, **more))  # leaks: fontconfig's
+        env = game_env(faked_time, self.report_path, **env | more)  # leaks: fontconfig's
         with open(os.path.join(work, "output.txt"), "wb") as output:
             self.start([os.path.join(build, GAME)], env, work, output)
         self.window = self.wait_line(r"window (0x[0-9a-f]+)")[1]
