@@ -144,6 +144,9 @@ TEST(SolverTest, HandMadeBoardsAndATimeBudget) {
     EXPECT_EQ(verdict(ToBoard(ParseRows("0/36"))), VERDICT_CLEARABLE); // a picked tile counts
     EXPECT_EQ(verdict(ToBoard(ParseRows("0 6 6 0 0 0/7 7"))), VERDICT_CLEARABLE); // pairs in rows
     EXPECT_EQ(result.nodes, 1);                                                   // no search
+    // Face 0 lies in two rows, one tile at the top left: the other tile of
+    // the top row can still go with it, not only with the pair below.
+    EXPECT_EQ(verdict(ToBoard(ParseRows("0 4 5 0 3/6/0 0 3 1/5 1 6 4"))), VERDICT_CLEARABLE);
     EXPECT_EQ(verdict(ToBoard(ParseRows("0 0 0 6 6"))), VERDICT_NOT_CLEARABLE);
     EXPECT_EQ(result.nodes, 0); // an odd face needs no search
     // No pair can be taken; with a gap in a row no game reaches it.
