@@ -53,9 +53,9 @@ bool HasOddFace(const Search& s) {
     return false;
 }
 
-// The clicks of the sequence, in board cells as they are when played.
+// The clicks of the sequence, in board cells as they are when played, added
+// to the result that SolveBoard has emptied.
 void PathToClicks(Search& s, SolveResult* result) {
-    result->clickCount = 0;
     for (int i = 0; i < s.pathLength; ++i) {
         const uint32_t nonEmpty = NonEmptyRows(s);
         for (int k = 0; k < 2; ++k) {

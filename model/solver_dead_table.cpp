@@ -4,6 +4,7 @@
 #include "model/solver_dead_table.h"
 
 #include <cstdlib>
+#include <span>
 
 namespace {
 
@@ -11,13 +12,15 @@ constexpr int GENERATION_SHIFT = 36;
 constexpr uint32_t GENERATION_LIMIT = 1u << 27;
 constexpr int BUCKET = 4;
 
-DeadEntry* Bucket(const Solver& solver, const uint64_t* key) {
+std::span<DeadEntry, BUCKET> Bucket(const Solver& solver, const uint64_t* key) {
     uint64_t h = key[0] * 0x9E3779B97F4A7C15ull ^ key[1] * 0xC2B2AE3D27D4EB4Full ^
                  key[2] * 0x165667B19E3779F9ull;
     h ^= h >> 31;
     h *= 0xD6E8FEB86659FD93ull;
     h ^= h >> 32;
-    return solver.table + (h & (solver.tableEntries - 1) & ~static_cast<uint64_t>(BUCKET - 1));
+    return std::span<DeadEntry, BUCKET>(
+        solver.table + (h & (solver.tableEntries - 1) & ~static_cast<uint64_t>(BUCKET - 1)),
+        BUCKET);
 }
 
 bool IsSame(const DeadEntry& entry, const uint64_t* key) {
@@ -52,7 +55,7 @@ void PackKey(const Search& s, uint64_t* key) {
 }
 
 bool IsKnownDead(const Solver& solver, const uint64_t* key) {
-    const DeadEntry* bucket = Bucket(solver, key);
+    const std::span<const DeadEntry, BUCKET> bucket = Bucket(solver, key);
     for (int i = 0; i < BUCKET; ++i) {
         if (IsSame(bucket[i], key)) {
             return true;
@@ -62,7 +65,7 @@ bool IsKnownDead(const Solver& solver, const uint64_t* key) {
 }
 
 void MarkDead(Solver& solver, const uint64_t* key, uint64_t random) {
-    DeadEntry* bucket = Bucket(solver, key);
+    const std::span<DeadEntry, BUCKET> bucket = Bucket(solver, key);
     DeadEntry* slot = &bucket[random % BUCKET];
     for (int i = 0; i < BUCKET; ++i) {
         if ((bucket[i].key[2] >> GENERATION_SHIFT) != solver.generation) {

@@ -3,6 +3,7 @@
 #include "model/solver_moves.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -27,24 +28,24 @@ int Shifted(const Search& s, const uint32_t* counted, int tile) {
 
 // The three orderings: fewest moved tiles whose column matters; fewest
 // moved tiles; and the last pairs of faces split across rows first.
-uint32_t Rank(Search& s, const NodeFacts& facts, int face, int a, int b) {
+uint32_t Primary(const Search& s, const NodeFacts& facts, int face, int a, int b) {
     static const uint32_t ALL[BOARD_ROWS] = {~0u, ~0u, ~0u, ~0u, ~0u, ~0u, ~0u, ~0u};
-    uint32_t primary = 0;
     switch (s.ordering) {
     case 0:
-        primary = Shifted(s, facts.matters, a) + Shifted(s, facts.matters, b);
-        break;
+        return Shifted(s, facts.matters, a) + Shifted(s, facts.matters, b);
     case 1:
-        primary = Shifted(s, ALL, a) + Shifted(s, ALL, b);
-        break;
+        return Shifted(s, ALL, a) + Shifted(s, ALL, b);
     default:
-        primary = Shifted(s, facts.matters, a) + Shifted(s, facts.matters, b) +
-                  (((facts.constrained >> face) & 1u) != 0 ? 0 : 64);
-        break;
+        return Shifted(s, facts.matters, a) + Shifted(s, facts.matters, b) +
+               (((facts.constrained >> face) & 1u) != 0 ? 0 : 64);
     }
+}
+
+uint32_t Rank(Search& s, const NodeFacts& facts, int face, int a, int b) {
     // Random tie-breaks, wide enough that a pair may also change places with
     // one that moves a tile more: each restart tries other paths.
-    return (primary << 16) + static_cast<uint32_t>(NextRandom(s) % (2u << 16));
+    return (Primary(s, facts, face, a, b) << 16) +
+           static_cast<uint32_t>(NextRandom(s) % (2u << 16));
 }
 
 } // namespace
@@ -88,7 +89,7 @@ void GatherFacts(Search& s, NodeFacts* facts) {
     facts->allPairInRows = !split;
 }
 
-int ListMoves(Search& s, const NodeFacts& facts, Move* moves) {
+int ListMoves(Search& s, const NodeFacts& facts, MoveList& moves) {
     const uint32_t nonEmpty = NonEmptyRows(s);
     int count = 0;
     const bool noSafePair = ForEachLivePair(s, [&](int face, int live, int a, int b) {
@@ -118,21 +119,17 @@ int ListMoves(Search& s, const NodeFacts& facts, Move* moves) {
 }
 
 // When every face pairs within its own rows, pairs within a row finish the
-// board: they are always legal and leave the others so.
+// board: they are always legal and leave the others so. A face's live tiles
+// come in board order, row by row, and each row holds an even share of
+// them, so tiles next to each other in that order pair.
 void FinishInRows(Search& s, int depth) {
     for (int f = 0; f < FACE_COUNT; ++f) {
-        int tiles[TILES_PER_FACE];
-        const int live = LiveTiles(s, f, tiles);
-        bool used[TILES_PER_FACE] = {};
-        for (int i = 0; i < live; ++i) {
-            for (int j = i + 1; j < live && !used[i]; ++j) {
-                if (!used[j] && RowOf(tiles[i]) == RowOf(tiles[j])) {
-                    used[i] = used[j] = true;
-                    s.path[depth][0] = static_cast<uint8_t>(tiles[i]);
-                    s.path[depth][1] = static_cast<uint8_t>(tiles[j]);
-                    ++depth;
-                }
-            }
+        std::array<int, TILES_PER_FACE> tiles;
+        const int live = LiveTiles(s, f, tiles.data());
+        for (int i = 0; i < live; i += 2) {
+            s.path[depth][0] = static_cast<uint8_t>(tiles[i]);
+            s.path[depth][1] = static_cast<uint8_t>(tiles[i + 1]);
+            ++depth;
         }
     }
     s.pathLength = depth;

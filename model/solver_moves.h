@@ -25,7 +25,8 @@ struct NodeFacts {
 void GatherFacts(Search& s, NodeFacts* facts);
 
 // The legal moves, best first; a safe pair alone when there is one.
-int ListMoves(Search& s, const NodeFacts& facts, Move* moves);
+using MoveList = std::array<Move, MAX_MOVES>;
+int ListMoves(Search& s, const NodeFacts& facts, MoveList& moves);
 
 // Completes the path from depth on with pairs within rows; only when
 // facts.allPairInRows.

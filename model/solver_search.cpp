@@ -42,7 +42,7 @@ Outcome Explore(Search& s, int depth) {
         MarkDead(*s.solver, key, NextRandom(s));
         return DEAD;
     }
-    Move moves[MAX_MOVES];
+    MoveList moves;
     const int count = ListMoves(s, facts, moves);
     for (int i = 0; i < count; ++i) {
         RemovePair(s, moves[i].a, moves[i].b);

@@ -4,6 +4,7 @@
 
 #include "platform/desktop.h"
 
+#include <array>
 #include <cstring>
 
 // Zero until LoadOptions reads the file.
@@ -17,8 +18,8 @@ namespace {
 constexpr int RECORDS_OFFSET = 2;
 constexpr int OPTIONS_OFFSET = RECORDS_OFFSET + SCORE_RECORD_COUNT * SCORE_RECORD_SIZE;
 
-// False once LoadOptions could neither open nor create the file.
-bool rewritesAllowed = true;
+// Set by LoadOptions: false when it could neither open nor create the file.
+bool rewritesAllowed;
 
 ScoreRecord DefaultRecord() {
     ScoreRecord record{};
@@ -53,9 +54,11 @@ uint32_t GetLittle32(const unsigned char* bytes) {
            static_cast<uint32_t>(bytes[2]) << 16 | static_cast<uint32_t>(bytes[3]) << 24;
 }
 
-void PutLittle32(unsigned char* bytes, uint32_t value) {
-    for (int i = 0; i < 4; ++i) {
-        bytes[i] = static_cast<unsigned char>(value >> (8 * i));
+using FileImage = std::array<unsigned char, SCORE_FILE_SIZE>;
+
+void PutLittle32(FileImage& image, size_t offset, uint32_t value) {
+    for (size_t i = 0; i < 4; ++i) {
+        image[offset + i] = static_cast<unsigned char>(value >> (8 * i));
     }
 }
 
@@ -124,18 +127,18 @@ bool LoadScoreFile(ScoreFile* contents) {
 }
 
 void WriteScoreFile(FileHandle file, const ScoreFile& contents) {
-    unsigned char image[SCORE_FILE_SIZE];
+    FileImage image;
     image[0] = SCORE_FILE_MAGIC & 0xFF;
     image[1] = SCORE_FILE_MAGIC >> 8;
     for (int i = 0; i < SCORE_RECORD_COUNT; ++i) {
-        unsigned char* field = image + RECORDS_OFFSET + i * SCORE_RECORD_SIZE;
-        PutLittle32(field, contents.records[i].time);
-        std::memcpy(field + 4, contents.records[i].name, NAME_FIELD_SIZE);
+        const size_t field = RECORDS_OFFSET + static_cast<size_t>(i) * SCORE_RECORD_SIZE;
+        PutLittle32(image, field, contents.records[i].time);
+        std::memcpy(image.data() + field + 4, contents.records[i].name, NAME_FIELD_SIZE);
     }
-    PutLittle32(image + OPTIONS_OFFSET, static_cast<uint32_t>(contents.difficulty));
-    PutLittle32(image + OPTIONS_OFFSET + 4, static_cast<uint32_t>(contents.sound));
-    PutLittle32(image + OPTIONS_OFFSET + 8, static_cast<uint32_t>(contents.layout));
-    WriteFileBytes(file, image, sizeof image);
+    PutLittle32(image, OPTIONS_OFFSET, static_cast<uint32_t>(contents.difficulty));
+    PutLittle32(image, OPTIONS_OFFSET + 4, static_cast<uint32_t>(contents.sound));
+    PutLittle32(image, OPTIONS_OFFSET + 8, static_cast<uint32_t>(contents.layout));
+    WriteFileBytes(file, image.data(), image.size());
 }
 
 // ---- Options ---------------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include "store/score_file.h"
 #include "tests/app_fixture.h"
 #include "tests/rules_oracle.h"
+#include "view/sprite_sheets.h"
 
 namespace {
 
@@ -98,6 +99,7 @@ TEST_F(ShellTest, StartPlayOptionsAndExit) {
               (std::vector<uint32_t>{CMD_EASY, CMD_SOUND_ON, CMD_LARGE}));
     fakeDesktop.calls.clear();
     OnDestroy(Window()); // closed from the frame
+    EXPECT_TRUE(IsEmptySurface(backBuffer) && IsEmptySurface(tileSheetLarge));
     Paint();
     Tick();
     Command(CMD_HINT);

@@ -5,6 +5,7 @@
 
 #include <climits>
 #include <cstdint>
+#include <cstdlib>
 
 namespace {
 
@@ -54,14 +55,12 @@ BmpError CheckHeaders(const unsigned char* bytes, size_t size, BmpLayout* layout
     if (bytes[0] != 'B' || bytes[1] != 'M') {
         return BMP_NOT_BMP;
     }
-    if (size < FILE_HEADER_SIZE + 4) {
+    // The headers and the palette, whole, before any field is read.
+    if (size < PALETTE_END) {
         return BMP_TRUNCATED;
     }
     if (ReadU32(bytes + FILE_HEADER_SIZE) != INFO_HEADER_SIZE) {
         return BMP_BAD_HEADER;
-    }
-    if (size < PALETTE_OFFSET) {
-        return BMP_TRUNCATED;
     }
     const unsigned char* info = bytes + FILE_HEADER_SIZE;
     const int32_t width = ReadI32(info + 4);
@@ -91,7 +90,7 @@ BmpError CheckHeaders(const unsigned char* bytes, size_t size, BmpLayout* layout
         return BMP_WRONG_PALETTE;
     }
     layout->width = width;
-    layout->height = height < 0 ? -height : height;
+    layout->height = std::abs(height);
     layout->bottomUp = height > 0;
     // The file-size field at offset 2 is not trusted (some writers leave it
     // 0); the pixel range is checked against the real buffer instead.
@@ -100,10 +99,8 @@ BmpError CheckHeaders(const unsigned char* bytes, size_t size, BmpLayout* layout
     return BMP_OK;
 }
 
-BmpError CheckPalette(const unsigned char* bytes, size_t size) {
-    if (size < PALETTE_END) {
-        return BMP_TRUNCATED;
-    }
+// The headers' check has seen the whole palette in the buffer.
+BmpError CheckPalette(const unsigned char* bytes) {
     // Entries are blue, green, red and a reserved byte; writers disagree
     // on the reserved byte, and it never reaches the screen, so it is not
     // compared.
@@ -150,7 +147,7 @@ BmpError DecodeBmp4(const unsigned char* bytes, size_t size, int expectedWidth, 
     if (!anySize && (layout.width != expectedWidth || layout.height != expectedHeight)) {
         return BMP_WRONG_SIZE;
     }
-    error = CheckPalette(bytes, size);
+    error = CheckPalette(bytes);
     if (error != BMP_OK) {
         return error;
     }

@@ -13,9 +13,10 @@ bool CreateSurface(Surface* surface, int width, int height) {
         return false;
     }
     // The pixel count must fit an int, so that no index computed from a
-    // surface's sides can overflow anywhere in the renderer.
+    // surface's sides can overflow anywhere in the renderer. calloc itself
+    // refuses a byte count that size_t cannot hold.
     const uint64_t count = static_cast<uint64_t>(width) * static_cast<uint64_t>(height);
-    if (count > static_cast<uint64_t>(INT_MAX) || count > SIZE_MAX / sizeof(uint32_t)) {
+    if (count > static_cast<uint64_t>(INT_MAX)) {
         return false;
     }
     void* pixels = std::calloc(static_cast<size_t>(count), sizeof(uint32_t));

@@ -142,6 +142,11 @@ TEST(BmpReaderTest, RefusesEachDamagedField) {
 
 TEST(SpriteSheetsTest, BadSheetsStayEmptyWithOneLineEach) {
     ResetFakeDesktop();
+    fakeDesktop.resources[IDB_TILES_MINI] = BuildBmp4(180, 225);
+    testing::internal::CaptureStderr(); // the other three are missing
+    LoadSpriteSheets();                 // the sheet loaded here goes when its bitmap does
+    testing::internal::GetCapturedStderr();
+    fakeDesktop.resources.clear();
     fakeDesktop.resources[IDB_PANEL_MINI] = BuildBmp4(170, 143);
     // 136 is missing; 138 has the size of another sheet; 139 is cut short.
     fakeDesktop.resources[IDB_PANEL_LARGE] = BuildBmp4(170, 143);
