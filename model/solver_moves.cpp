@@ -3,7 +3,6 @@
 #include "model/solver_moves.h"
 
 #include <algorithm>
-#include <array>
 
 namespace {
 

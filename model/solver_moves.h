@@ -5,6 +5,8 @@
 
 #include "model/solver_position.h"
 
+#include <array>
+
 constexpr int ORDERINGS = 3;
 
 struct Move {
@@ -12,6 +14,7 @@ struct Move {
     uint8_t b;
     uint32_t rank; // lower is tried first
 };
+using MoveList = std::array<Move, MAX_MOVES>;
 
 // What every rule of one node looks at, worked out once per node.
 struct NodeFacts {
@@ -25,7 +28,6 @@ struct NodeFacts {
 void GatherFacts(Search& s, NodeFacts* facts);
 
 // The legal moves, best first; a safe pair alone when there is one.
-using MoveList = std::array<Move, MAX_MOVES>;
 int ListMoves(Search& s, const NodeFacts& facts, MoveList& moves);
 
 // Completes the path from depth on with pairs within rows; only when
