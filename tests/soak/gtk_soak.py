@@ -2,11 +2,11 @@
 random play for SECONDS (180 unless told): clicks, keys and menu choices through xdotool,
 every box and the name dialog answered at random (a quit, by key or through the menu, is
 always taken back). It must stay alive and answer at the end, print no sanitizer report
-(leaks at exit included, bar the toolkit libraries' own in lsan.supp), grow its resident
-memory by less than 2 MB from a third of the run to its end, and leave a valid score
-file. Before play it shows the large layout and each box once, so that memory the
-toolkit keeps from a first showing on is held before the measure, whenever random play
-would first get there."""
+(leaks at exit included, bar the toolkit libraries' own), grow its resident memory by
+less than 2 MB from a third of the run to its end, and leave a valid score file. Before
+play it shows the large layout and each box once, so that memory the toolkit keeps from
+a first showing on is held before the measure, whenever random play would first get
+there."""
 
 import os, random, re, shutil, subprocess, sys, tempfile, time
 from pathlib import Path
@@ -30,8 +30,7 @@ class Game(Program):
         # default 4 MB whatever large frames happened to be in it moved a sample by as
         # much; 1 MB holds no frame for long, and runs agree to within a megabyte.
         super().__init__(build, work, None, lifetime=seconds + 60, SDL_AUDIODRIVER="dummy",
-                         ASAN_OPTIONS="detect_leaks=1:quarantine_size_mb=1",
-                         LSAN_OPTIONS="suppressions=%s" % Path(__file__).with_name("lsan.supp"))
+                         ASAN_OPTIONS="quarantine_size_mb=1")
         self.boxes = []
 
     def rss_kb(self, settled=False):
