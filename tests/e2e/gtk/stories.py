@@ -34,7 +34,7 @@ class Program(ReportingProgram):
         env = dict(GDK_BACKEND="x11", GDK_SCALE=str(scale), NO_AT_BRIDGE="1", LANG="C.UTF-8",
                    SDL_AUDIODRIVER="disk", XDG_DATA_HOME=work, SDL_DISKAUDIOFILE=os.path.join(
                        work, "audio"), ASAN_OPTIONS="verify_asan_link_order=0",
-                   LSAN_OPTIONS="suppressions=" + str(LEAKS))  # a sanitizer build's
+                   LSAN_OPTIONS="suppressions=" + str(LEAKS))  # for a sanitizer build
         env = game_env(faked_time, self.report_path, **env | more)
         with open(os.path.join(work, "output.txt"), "wb") as output:
             self.start([os.path.join(build, GAME)], env, work, output)
