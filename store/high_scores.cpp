@@ -39,7 +39,8 @@ void RecordClearTime(WindowHandle window, uint32_t clearTime) {
     if (!LoadScoreFile(&contents)) {
         return;
     }
-    ScoreRecord* group = contents.records.data() + ScoreGroupStart(savedDifficulty);
+    const int groupStart = ScoreGroupStart(savedDifficulty);
+    ScoreRecord* group = contents.records.data() + groupStart;
     const int place = ChooseTablePlace(group, clearTime);
     if (place < 0) {
         DesktopMessageBox(window, TEXT_CONGRATULATIONS, TEXT_CLEAR_CAPTION, MESSAGE_OK);
@@ -53,12 +54,26 @@ void RecordClearTime(WindowHandle window, uint32_t clearTime) {
     }
     CopyRecordName(group[place].name, playerName);
 
-    // The option words go back as they were read; the options in force
-    // reach the file at exit.
-    const FileHandle file = OpenScoreFileForRewrite();
-    if (file != NO_FILE) {
-        WriteScoreFile(file, contents);
-        CloseFile(file);
+    // The file was closed while the dialog waited, and another copy may have
+    // written its own best time or its options meanwhile. The time enters
+    // the table as the file holds it now, and the option words go back as
+    // read now; the options in force reach the file at exit. When the file
+    // cannot be had now, nothing is written and the table read before the
+    // dialog is shown with the entry.
+    ScoreFile current;
+    if (LoadScoreFile(&current)) {
+        ScoreRecord* currentGroup = current.records.data() + groupStart;
+        const int currentPlace = ChooseTablePlace(currentGroup, clearTime);
+        if (currentPlace >= 0) {
+            EnterTablePlace(currentGroup, currentPlace, clearTime);
+            CopyRecordName(currentGroup[currentPlace].name, playerName);
+            const FileHandle file = OpenScoreFile();
+            if (file != NO_FILE) {
+                WriteScoreFile(file, current);
+                CloseFile(file);
+            }
+        }
+        contents = current;
     }
     ShowTable(window, contents.records.data());
 }

@@ -18,8 +18,9 @@ namespace {
 constexpr int RECORDS_OFFSET = 2;
 constexpr int OPTIONS_OFFSET = RECORDS_OFFSET + SCORE_RECORD_COUNT * SCORE_RECORD_SIZE;
 
-// Set by LoadOptions: false when it could neither open nor create the file.
-bool rewritesAllowed;
+// Set by LoadOptions: false when it could neither open nor create the file,
+// so that the options in force are defaults this run never read.
+bool optionsSaveAllowed;
 
 ScoreRecord DefaultRecord() {
     ScoreRecord record{};
@@ -101,8 +102,6 @@ ScoreFile ReadScoreFile(FileHandle file) {
 
 FileHandle OpenScoreFile() { return OpenWith(FILE_OPEN_EXISTING); }
 
-FileHandle OpenScoreFileForRewrite() { return rewritesAllowed ? OpenScoreFile() : NO_FILE; }
-
 // ---- Contents ------------------------------------------------------------------
 
 ScoreFile DefaultScoreFile() {
@@ -145,7 +144,7 @@ void WriteScoreFile(FileHandle file, const ScoreFile& contents) {
 
 void LoadOptions() {
     ScoreFile contents;
-    rewritesAllowed = true;
+    optionsSaveAllowed = true;
     if (!LoadScoreFile(&contents)) {
         contents = DefaultScoreFile();
         if (beforeScoreFileCreate) {
@@ -154,7 +153,7 @@ void LoadOptions() {
         // The create fails when the file exists: held by another copy, not
         // writable, or just let go. Its contents stay as they are.
         const FileHandle file = CreateScoreFile();
-        rewritesAllowed = file != NO_FILE;
+        optionsSaveAllowed = file != NO_FILE;
         if (file != NO_FILE) {
             WriteScoreFile(file, contents);
             CloseFile(file);
@@ -170,7 +169,7 @@ void SaveOptions() {
     if (!LoadScoreFile(&contents)) {
         return;
     }
-    const FileHandle file = OpenScoreFileForRewrite();
+    const FileHandle file = optionsSaveAllowed ? OpenScoreFile() : NO_FILE;
     if (file == NO_FILE) {
         return;
     }

@@ -39,11 +39,6 @@ extern OptionId savedLayout;
 
 // Opens the existing file for reading and writing, never creating it.
 FileHandle OpenScoreFile();
-// OpenScoreFile for a rewrite: none for the whole run once LoadOptions met
-// a file that exists but could not be opened, so that a file another copy
-// held at start is never overwritten with this run's defaults.
-FileHandle OpenScoreFileForRewrite();
-
 // Test seam: when set, LoadOptions calls it between the failed open and the
 // create, where another copy may let go of the file.
 extern void (*beforeScoreFileCreate)();
@@ -61,7 +56,10 @@ void WriteScoreFile(FileHandle file, const ScoreFile& contents);
 
 // Sets the saved options from the file, creating the file with the defaults
 // when there is none. A file that exists but cannot be opened gives the
-// defaults in memory, and nothing is written for the rest of the run.
+// defaults in memory, and SaveOptions writes nothing for the rest of the
+// run: those defaults were never read from the file and would overwrite the
+// player's options. A clear still enters the table when the file can be
+// had by then.
 // Values outside their pair fall back to the defaults in memory only.
 void LoadOptions();
 

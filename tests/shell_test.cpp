@@ -223,6 +223,28 @@ TEST_F(ShellTest, RewriteKeepsTheOtherGroupAndTheFileOptionWords) {
     OnExit();
     EXPECT_EQ(Word(FileBytes(), 86), uint32_t{CMD_NORMAL}); // corrected at exit
 
+    // Another copy records its own best time and saves its options while
+    // the dialog waits: both stay, and the entry goes in below its time.
+    Command(CMD_NEW_GAME);
+    Paint();
+    fakeDesktop.duringModal = [&] {
+        if (fakeDesktop.calls.back() == "NameEntryDialog") {
+            std::vector<unsigned char> other = FileBytes();
+            other[2 + 3 * 14] = 5;       // Normal place 1 in 5 s ...
+            other[2 + 3 * 14 + 4] = 'o'; // ... by "o3"
+            other[94] = CMD_MINI & 0xFF; // and the mini layout
+            WriteWholeFile(FilePath(), other);
+        }
+    };
+    ClearAt(9);
+    fakeDesktop.duringModal = nullptr;
+    EXPECT_EQ(Record(3), "5 o3");
+    EXPECT_EQ(Record(4), "9 ");
+    EXPECT_EQ(Record(5), "14 p4");
+    EXPECT_EQ(Word(FileBytes(), 94), uint32_t{CMD_MINI});
+    EXPECT_NE(fakeDesktop.calls.back().find(" Normal 1:    5 : o3\n Normal 2:    9 : \n"),
+              std::string::npos);
+
     // Another copy holding the file: the table still shows the entry.
     Command(CMD_NEW_GAME);
     Paint();
@@ -235,8 +257,8 @@ TEST_F(ShellTest, RewriteKeepsTheOtherGroupAndTheFileOptionWords) {
     fakeDesktop.typedName = "zed";
     ClearAt(12);
     CloseFile(held);
-    EXPECT_NE(fakeDesktop.calls.back().find(" Normal 1:   12 : zed\n"), std::string::npos);
-    EXPECT_EQ(Record(3), "13 p3");
+    EXPECT_NE(fakeDesktop.calls.back().find(" Normal 3:   12 : zed\n"), std::string::npos);
+    EXPECT_EQ(Record(3), "5 o3");
 }
 
 TEST_F(ShellTest, NoScoreFileAndNoBackBuffer) {
