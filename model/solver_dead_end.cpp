@@ -48,7 +48,7 @@ int PartneredOnlyBefore(const Search& s, const uint32_t* standing, int right, in
 
 } // namespace
 
-bool PassesDeadEndTest(const Search& s) {
+COUNTS_BITS_PER_NODE bool PassesDeadEndTest(const Search& s) {
     uint32_t standing[BOARD_ROWS];
     std::copy_n(s.rows, BOARD_ROWS, standing);
     // Pairs within a row, or in one column, are released at once.

@@ -49,7 +49,7 @@ uint32_t Rank(Search& s, const NodeFacts& facts, int face, int a, int b) {
 
 } // namespace
 
-void GatherFacts(Search& s, NodeFacts* facts) {
+COUNTS_BITS_PER_NODE void GatherFacts(Search& s, NodeFacts* facts) {
     *facts = NodeFacts{};
     bool split = false; // some face has an odd number of tiles in a row
     for (int f = 0; f < FACE_COUNT; ++f) {
@@ -88,7 +88,7 @@ void GatherFacts(Search& s, NodeFacts* facts) {
     facts->allPairInRows = !split;
 }
 
-int ListMoves(Search& s, const NodeFacts& facts, MoveList& moves) {
+COUNTS_BITS_PER_NODE int ListMoves(Search& s, const NodeFacts& facts, MoveList& moves) {
     const uint32_t nonEmpty = NonEmptyRows(s);
     int count = 0;
     const bool noSafePair = ForEachLivePair(s, [&](int face, int live, int a, int b) {
