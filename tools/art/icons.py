@@ -1,4 +1,5 @@
-"""The program icon: a red-dragon tile, as PNG files and Windows .ico files."""
+"""The program icon: a red-dragon tile, as PNG files and Windows .ico files,
+and the web app's square icons: the tile on the large board's ground."""
 import io
 import struct
 
@@ -7,9 +8,12 @@ from PIL import Image
 
 import glyphs
 import tiles
-from bmp4 import RED, WHITE, to_rgb
+from bmp4 import DARK_CYAN, PALETTE, RED, WHITE, to_rgb
 
 PNG_SIZES = (16, 32, 48, 64, 128)
+APP_SIZES = (192, 512)
+# The web app's theme and background colour: the large board's ground.
+APP_GROUND = PALETTE[DARK_CYAN]
 
 
 def icon_pixels(side):
@@ -36,6 +40,21 @@ def icon_pixels(side):
     block[..., :3] = to_rgb(cell)
     block[..., 3] = np.where(area, 255, 0)
     block[~area] = 0
+    return rgba
+
+
+def app_icon_pixels(side):
+    """RGBA array side x side, opaque: the tile at three quarters of the side
+    on the ground colour, so that launchers that cut the corners keep it."""
+    inner = side * 3 // 4
+    rgba = np.zeros((side, side, 4), dtype=np.uint8)
+    rgba[..., :3] = APP_GROUND
+    rgba[..., 3] = 255
+    tile = icon_pixels(inner)
+    at = (side - inner) // 2
+    block = rgba[at:at + inner, at:at + inner]
+    shown = tile[..., 3] == 255
+    block[shown] = tile[shown]
     return rgba
 
 

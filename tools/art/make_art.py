@@ -126,6 +126,9 @@ def main():
     for side in icons.PNG_SIZES:
         write(os.path.join(ICONS, "tovrin-mini-%d.png" % side),
               icons.encode_png(icons.icon_pixels(side)))
+    for side in icons.APP_SIZES:
+        write(os.path.join(ICONS, "tovrin-mini-app-%d.png" % side),
+              icons.encode_png(icons.app_icon_pixels(side)))
     write(os.path.join(ICONS, "icon_large.ico"),
           icons.encode_ico([icons.icon_pixels(32), icons.icon_pixels(48)]))
     write(os.path.join(ICONS, "icon_small.ico"),
