@@ -1,0 +1,365 @@
+"""stories.py SITE RENDER-TOOL [--shots DIR] [STORY ...]: the browser game in headless
+Chromium, served from SITE on 127.0.0.1, checked against the render tool, the rules and
+the score file's bytes; prints the site's sizes and the page's timings. A failed story
+keeps its files; --shots saves the README's screenshots there."""
+
+import base64
+import gzip
+import os
+import signal
+import statistics
+import sys
+import tempfile
+import time
+from pathlib import Path
+
+HERE = Path(__file__).resolve().parent
+sys.path[:0] = [str(HERE.parent / "common"), str(HERE)]
+
+from browser import *  # noqa: E402,F403 - the browser, the server, a tab of the game
+from desktop import STARTED, run_stories, stop_started  # noqa: E402
+from game_facts import *  # noqa: E402,F403 - game facts, board, score file, checks
+
+PLAY, CLEAR, STUCK = map(seed_for, (PLAY_TIME, CLEAR_TIME, STUCK_TIME))
+CMD_VERSION = 32776
+YES_NO, OK_CANCEL = ["はい(Y)", "いいえ(N)"], ["OK", "ｷｬﾝｾﾙ"]
+# The desktop menu, each "(&X)" shown as "(X)"; None is a separator.
+MENU_BAR = [("ﾌｧｲﾙ(F)", [("新しいｹﾞｰﾑ(N)", CMD_NEW_GAME), ("一手戻す(U)", CMD_UNDO), None,
+                         ("ﾋﾝﾄ(H)", CMD_HINT), None, ("ﾊｲｽｺｱ(S)", CMD_HIGH_SCORE), None,
+                         ("終了(Q)", CMD_QUIT)]),
+            ("ｵﾌﾟｼｮﾝ(O)", [("簡単ﾓｰﾄﾞ(E)", CMD_EASY), ("通常ﾓｰﾄﾞ(N)", CMD_NORMAL), None,
+                           ("ｻｳﾝﾄﾞｵﾝ(O)", CMD_SOUND_ON), ("ｻｳﾝﾄﾞｵﾌ(F)", CMD_SOUND_OFF), None,
+                           ("みにﾓｰﾄﾞ(M)", CMD_MINI), ("みにじゃないﾓｰﾄﾞ(L)", CMD_LARGE)]),
+            ("ﾍﾙﾌﾟ(H)", [("ﾊﾞｰｼﾞｮﾝ(A) ...", CMD_VERSION)])]
+OPTIONS = {CMD_EASY: "easy", CMD_NORMAL: "normal", CMD_MINI: "mini", CMD_LARGE: "large"}
+DESKTOP = dict(viewport={"width": 1280, "height": 720}, hasTouch=True)
+PHONE = dict(viewport={"width": 390, "height": 844}, deviceScaleFactor=3, isMobile=True,
+             hasTouch=True)
+# Typed into the name dialog: "A?ﾃｽ名前" is what fits of it in nine Shift_JIS bytes.
+TYPED, NAME = "A\U0001f600ﾃｽ名前です", b"A?\xc3\xbd\x96\xbc\x91O\0\0"
+# In the page from its start: when the canvas first showed a frame, after navigation.
+FIRST_FRAME = """new MutationObserver((_, observer) => {
+    if (Number(document.getElementById("game")?.dataset.frames) >= 1) {
+        window.tovrinFirstFrame = performance.now();
+        observer.disconnect();
+    }
+}).observe(document, {attributes: true, subtree: true, attributeFilter: ["data-frames"]});"""
+
+SITE, RENDER, WORK, SHOTS, URL, SERVER, BRIDGE = (None,) * 7
+
+
+def expected_menu_bar(checked):
+    return [[top, [["separator", "", 0, None] if entry is None else [
+        "menuitemcheckbox" if entry[1] in range(CMD_EASY, CMD_LARGE + 1) else "menuitem",
+        entry[0], entry[1], ("true" if entry[1] in checked else "false")
+        if entry[1] in range(CMD_EASY, CMD_LARGE + 1) else None] for entry in entries]]
+            for top, entries in MENU_BAR]
+
+
+def context(**options):
+    return BRIDGE.context(**options)
+
+
+def on_site(ctx, function, arg=None):
+    """Runs function(arg) in a plain page of the site's origin (no game) and closes it."""
+    page = BRIDGE.fresh("page")
+    BRIDGE.call(ctx, "newPage", keep=page)
+    BRIDGE.call(page, "goto", URL + "manifest.webmanifest")
+    value = BRIDGE.call(page, "evaluate", function, arg)
+    BRIDGE.call(page, "close")
+    return value
+
+
+def store(ctx, contents):
+    """Puts the score file's bytes (or, given a str, that text) in localStorage."""
+    text = contents if isinstance(contents, str) else base64.b64encode(contents).decode()
+    on_site(ctx, "([key, text]) => localStorage.setItem(key, text)", [STORE_KEY, text])
+
+
+def stored(ctx):
+    text = on_site(ctx, "(key) => localStorage.getItem(key)", STORE_KEY)
+    try:
+        return None if text is None else base64.b64decode(text, validate=True)
+    except ValueError:
+        return text
+
+
+def seed(tab):
+    return tab.js("() => Math.floor(Date.now() / 1000)") & 0xFFFFFFFF
+
+
+def scale(tab, layout):
+    """The page's device pixels per game pixel, checked to be the largest whole number that
+    fits below the menu bar, and at least 1."""
+    *_, chosen = tab.point(layout, at=(0, 0))
+    width, height = LAYOUTS[layout]["client"]
+    fits = tab.js("""([w, h]) => Math.max(1, Math.floor(Math.min(
+        innerWidth * devicePixelRatio / w, (innerHeight -
+        document.getElementById("menubar").getBoundingClientRect().bottom) *
+        devicePixelRatio / h)))""", [width, height])
+    check(chosen == fits, "%s: %g device pixels a game pixel, not %d" % (layout, chosen, fits))
+    return chosen
+
+
+def shot(tab, name):
+    if SHOTS:
+        tab.call("screenshot", {"path": str(Path(SHOTS, name))})
+
+
+def first_game_menus_options_and_quit():
+    """A new file with the defaults; the desktop menu; the first frame pixel for pixel in
+    both layouts; a pair by mouse and one by touch; the clock; hint and undo by keyboard;
+    both answers to New game and Quit; each option and its checks; Quit saves them and
+    the restart link brings them back, under another clock."""
+    ctx = context(**DESKTOP)
+    t = Tab(BRIDGE, ctx, URL, WORK, PLAY)
+    check(t.js("() => [document.title, document.documentElement.lang]") == ["Tovrinみに", "ja"],
+          "title and language")
+    check(t.stored() == score_file(), "a new file %r" % t.stored())
+    bar = t.menu_bar()
+    check(bar == expected_menu_bar({CMD_NORMAL, CMD_SOUND_ON, CMD_MINI}), "the menu %s" % bar)
+    t.expect(RENDER, "mini", "normal", PLAY, seconds=0)
+    print("     desktop 1280x720: mini at %gx" % scale(t, "mini"))
+    t.run_clock(3000)
+    t.expect(RENDER, "mini", "normal", PLAY, seconds=3)
+    first = hint_pair(RENDER.board("mini", "normal", PLAY)[0])
+    t.click("mini", first)
+    t.expect(RENDER, "mini", "normal", PLAY, moves_text([first]), 3)
+    second = hint_pair(RENDER.board("mini", "normal", PLAY, moves_text([first]))[0])
+    t.click("mini", second, touch=True)
+    moves = moves_text([first, second])
+    t.expect(RENDER, "mini", "normal", PLAY, moves, 3)
+    t.menu(CMD_HINT)
+    t.expect(RENDER, "mini", "normal", PLAY, moves + " H", 3)
+    shot(t, "web-desktop.png")
+    t.menu(CMD_UNDO, keyboard=True)
+    t.expect(RENDER, "mini", "normal", PLAY, moves + " H U", 3)
+    t.until(lambda: "info: tovrin-mini: tune started" in t.console(), "the tune after a tap")
+
+    t.menu(CMD_NEW_GAME)
+    t.answer("新しいゲーム", YES_NO, key="Escape", text="新しいゲーム?")
+    t.expect(RENDER, "mini", "normal", PLAY, moves + " H U", 3)
+    t.menu(CMD_NEW_GAME, touch=True)
+    t.answer("新しいゲーム", YES_NO, key="Enter")
+    t.expect(RENDER, "mini", "normal", seed(t))
+    # Each option deals again; the checks follow; a layout resizes the canvas.
+    chosen = [CMD_NORMAL, CMD_SOUND_ON, CMD_MINI]  # difficulty, sound, layout
+    for command in (CMD_EASY, CMD_LARGE, CMD_SOUND_OFF, CMD_NORMAL, CMD_MINI, CMD_SOUND_ON,
+                    CMD_LARGE, CMD_SOUND_OFF):
+        chosen[(command - CMD_EASY) // 2] = command
+        t.menu(command, keyboard=command == CMD_SOUND_ON)
+        t.expect(RENDER, OPTIONS[chosen[2]], OPTIONS[chosen[0]], seed(t))
+        check(t.checked() == set(chosen), "after %d: checked %s" % (command, t.checked()))
+    t.menu(CMD_QUIT)
+    t.answer("終了", YES_NO, label="いいえ(N)", text="終了?")
+    t.expect(RENDER, "large", "normal", seed(t))
+    t.menu(CMD_QUIT)
+    t.answer("終了", YES_NO, key="Enter")
+    t.until("() => document.getElementById('ended') && !document.getElementById('game') && "
+            "!document.getElementById('menubar') && document.getElementById('restart')"
+            ".getAttribute('href') === './'", "the notice that the game has ended")
+    saved = score_file(difficulty=CMD_NORMAL, sound=CMD_SOUND_OFF, layout=CMD_LARGE)
+    check(t.stored() == saved, "Quit saved %r" % t.stored())
+
+    t.call("clock.pauseAt", CLEAR * 1000)
+    t.call("click", "#restart")
+    t.wait_frames(1)
+    check(t.checked() == {CMD_NORMAL, CMD_SOUND_OFF, CMD_LARGE}, "restored %s" % t.checked())
+    t.expect(RENDER, "large", "normal", CLEAR, seconds=0)
+    check(t.stored() == saved, "the restart changed the file: %r" % t.stored())
+
+
+def an_easy_game_cleared_enters_the_table():
+    """A whole Easy game cleared by clicks with 7 seconds on the clock, which stops; the
+    name dialog cuts a long name to nine Shift_JIS bytes; the table; the record's bytes
+    after a reload."""
+    pairs = RENDER.hint_path("mini", "easy", CLEAR)[0]
+    ctx = context(**DESKTOP)
+    store(ctx, score_file(difficulty=CMD_EASY, sound=CMD_SOUND_OFF))
+    t = Tab(BRIDGE, ctx, URL, WORK, CLEAR)
+    half = len(pairs) // 2
+    t.click("mini", cells_of(pairs[:half]))
+    t.run_clock(7000)
+    t.expect(RENDER, "mini", "easy", CLEAR, moves_text(pairs[:half]), 7)
+    t.click("mini", cells_of(pairs[half:]))
+    box = t.box()
+    value, start, end, focused = box["field"] or ["", -1, -1, False]
+    check(box["caption"] == "ハイスコア" and "名前を入力してください" in box["all"] and
+          box["buttons"] == OK_CANCEL and value and (start, end) == (0, len(value)) and
+          focused, "the name dialog %s" % box)
+    t.call("keyboard.type", TYPED)
+    t.answer("ハイスコア", OK_CANCEL, key="Enter")
+    t.answer("ハイスコア", ["OK"], key="Enter", text="A?ﾃｽ名前")
+    t.run_clock(3000)
+    t.expect(RENDER, "mini", "easy", CLEAR, moves_text(pairs), 7)
+    t.call("reload")
+    t.wait_frames(1)
+    saved = score_file([record(7, NAME)] + [DEFAULT_RECORD] * 5, CMD_EASY, CMD_SOUND_OFF)
+    check(t.stored() == saved, "after the reload the file is %r" % t.stored())
+
+
+def a_stuck_game_on_a_phone():
+    """On a phone, by taps: a deal that gets stuck; the game-over box; the clock frozen;
+    taps refused, while the box is open and after; the large layout at its own scale."""
+    pairs = RENDER.hint_path("mini", "easy", STUCK)[0]
+    rows = RENDER.board("mini", "easy", STUCK, moves_text(pairs))[0]
+    left = next((c, r) for r in range(ROWS) for c in range(COLUMNS) if rows[r][c] != EMPTY_CELL)
+    ctx = context(**PHONE)
+    store(ctx, score_file(difficulty=CMD_EASY, sound=CMD_SOUND_OFF))
+    t = Tab(BRIDGE, ctx, URL, WORK, STUCK)
+    print("     phone 390x844 at 3 device pixels a CSS pixel: mini at %gx" % scale(t, "mini"))
+    t.expect(RENDER, "mini", "easy", STUCK, seconds=0)
+    shot(t, "web-phone-mini.png")
+    t.click("mini", pairs[0], touch=True)
+    t.run_clock(2000)
+    t.click("mini", cells_of(pairs[1:]), touch=True)
+    check(t.box()["count"] == 1, "more than one box")
+    t.click("mini", [left], touch=True)
+    t.run_clock(3000)
+    t.expect(RENDER, "mini", "easy", STUCK, moves_text(pairs), 2)
+    t.answer("Tovrinみに", ["OK"], key="Escape", text="ゲームオーバー")
+    t.click("mini", [left], touch=True)
+    t.expect(RENDER, "mini", "easy", STUCK, moves_text(pairs), 2)
+    t.menu(CMD_LARGE, touch=True)
+    t.expect(RENDER, "large", "easy", seed(t), seconds=0)
+    print("     phone: large at %gx" % scale(t, "large"))
+    shot(t, "web-phone-large.png")
+
+
+def a_second_tab_and_an_unusable_file():
+    """A second tab plays with the defaults, silently, and writes nothing; closing the first
+    saves its options; a stored value that is not base64 gives the defaults and stays."""
+    held = score_file([record(42, b"yuki\0\0\0\0\0\0")] + [DEFAULT_RECORD] * 5, CMD_EASY,
+                      CMD_SOUND_OFF, CMD_LARGE)
+    ctx = context(**DESKTOP)
+    store(ctx, held)
+    first = Tab(BRIDGE, ctx, URL, WORK, PLAY)
+    first.expect(RENDER, "large", "easy", PLAY, seconds=0)
+    second = Tab(BRIDGE, ctx, URL, WORK, PLAY)
+    second.expect(RENDER, "mini", "normal", PLAY, seconds=0)
+    check(second.no_box() and second.checked() == {CMD_NORMAL, CMD_SOUND_ON, CMD_MINI},
+          "the second tab: %s %s" % (second.js(BOX), second.checked()))
+    second.menu(CMD_HIGH_SCORE)
+    table = second.answer("ハイスコア", ["OK"], key="Escape")
+    check("yuki" not in table["all"] and "nobody" in table["all"], "its table %s" % table)
+    second.menu(CMD_LARGE)
+    second.expect(RENDER, "large", "normal", seed(second))
+    second.close()
+    check(stored(ctx) == held, "the second tab wrote %r" % stored(ctx))
+    first.menu(CMD_NORMAL)
+    first.expect(RENDER, "large", "normal", seed(first))
+    first.close()
+    check(stored(ctx) == held[:86] + score_file(difficulty=CMD_NORMAL, sound=CMD_SOUND_OFF,
+                                                layout=CMD_LARGE)[86:],
+          "closing the first tab saved %r" % stored(ctx))
+
+    store(ctx, "not base64!")
+    third = Tab(BRIDGE, ctx, URL, WORK, PLAY)
+    third.expect(RENDER, "mini", "normal", PLAY, seconds=0)
+    check(third.no_box(), "a box for an unusable file")
+    third.menu(CMD_EASY)
+    third.expect(RENDER, "mini", "easy", seed(third))
+    third.close()
+    check(stored(ctx) == "not base64!", "the unusable value became %r" % stored(ctx))
+
+
+def offline_after_the_first_load():
+    """The first load under the real clock (timed, then 10 s idle); the service worker's
+    cache; with the server stopped, a reload deals and plays."""
+    ctx = context(**DESKTOP)
+    page = BRIDGE.fresh("page")
+    BRIDGE.call(ctx, "newPage", keep=page)
+    BRIDGE.call(page, "addInitScript", FIRST_FRAME)
+    cdp = BRIDGE.fresh("cdp")
+    BRIDGE.call(ctx, "newCDPSession", {"$ref": page}, keep=cdp)
+    BRIDGE.call(cdp, "send", "Performance.enable")
+    BRIDGE.call(page, "goto", URL)
+    t = Tab.__new__(Tab)
+    t.bridge, t.url, t.work, t.page, t.paused = BRIDGE, URL, WORK, page, False
+    first_frame = t.until("() => window.tovrinFirstFrame", "the first frame")
+    t.until("async () => (await navigator.serviceWorker.ready).active && "
+            "(await caches.keys()).length > 0", "the service worker and its cache")
+    before = metrics(cdp)
+    time.sleep(10)
+    after = metrics(cdp)
+    paints = t.js("() => performance.getEntriesByName('tovrin-paint').map(e => e.duration)")
+    print("     first frame %.0f ms after navigation" % first_frame)
+    print("     paint: median %.2f ms of %d (max %.2f ms)" % (
+        statistics.median(paints or [0]), len(paints), max(paints or [0])))
+    print("     idle 10 s: %.0f ms of tasks, %.0f ms of script, %d frames" % tuple(
+        1000 * (after[k] - before[k]) for k in ("TaskDuration", "ScriptDuration")) + (
+        t.frames(),))
+    check(len(paints) >= 5, "%d paints in 10 s of the clock" % len(paints))
+    t.close()
+
+    t = Tab(BRIDGE, ctx, URL, WORK, PLAY)
+    SERVER.terminate()
+    SERVER.wait(10)
+    t.call("reload")
+    t.wait_frames(1)
+    t.expect(RENDER, "mini", "normal", PLAY, seconds=0)
+    pair = hint_pair(RENDER.board("mini", "normal", PLAY)[0])
+    t.click("mini", pair)
+    t.expect(RENDER, "mini", "normal", PLAY, moves_text([pair]), 0)
+
+
+def the_first_frame():
+    """For the package check: the deal of a fixed clock, pixel for pixel."""
+    Tab(BRIDGE, context(), URL, WORK, PLAY).expect(RENDER, "mini", "normal", PLAY, seconds=0)
+
+
+def metrics(cdp):
+    return {m["name"]: m["value"] for m in BRIDGE.call(cdp, "send", "Performance.getMetrics")[
+        "metrics"]}
+
+
+def print_sizes(site):
+    total = [0, 0]
+    print("site: raw bytes, gzip -9 bytes")
+    for path in sorted(p for p in Path(site).rglob("*") if p.is_file()):
+        data = path.read_bytes()
+        packed = len(gzip.compress(data, 9))
+        total = [total[0] + len(data), total[1] + packed]
+        print("  %-28s %8d %8d" % (path.relative_to(site), len(data), packed))
+    print("  %-28s %8d %8d" % ("total", *total))
+
+
+STORIES = [first_game_menus_options_and_quit, an_easy_game_cleared_enters_the_table,
+           a_stuck_game_on_a_phone, a_second_tab_and_an_unusable_file,
+           offline_after_the_first_load]
+
+
+def run(story):
+    """One story with its own server and browser, both ended after it."""
+    global SERVER, URL, BRIDGE
+    SERVER, URL = serve(SITE)
+    BRIDGE = Bridge(os.path.join(WORK, "browser.log"))
+    STARTED.append(BRIDGE.process)
+    try:
+        story()
+    finally:
+        BRIDGE.close()
+
+
+def main(site, render, *more):
+    global SITE, RENDER, WORK, SHOTS
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))  # the browser is closed on the way
+    shots = "--shots" in more and more[more.index("--shots") + 1]
+    names = [m for m in more if m not in ("--shots", shots)]
+    SITE, RENDER, WORK = Path(site), RenderTool(render), tempfile.mkdtemp(prefix="tovrin-web.")
+    if shots:
+        SHOTS = Path(shots)
+        SHOTS.mkdir(parents=True, exist_ok=True)
+    print_sizes(SITE)
+    started = time.monotonic()
+    try:
+        chosen = [s for s in STORIES + [the_first_frame] if s.__name__ in names]
+        failed = run_stories("browser", chosen or STORIES, run, WORK)
+    finally:
+        stop_started()
+    print("browser stories took %.1f s" % (time.monotonic() - started))
+    return failed
+
+
+if __name__ == "__main__":
+    sys.exit(main(*sys.argv[1:]))
