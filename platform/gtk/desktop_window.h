@@ -34,6 +34,7 @@ struct DesktopWindow {
     int framesPresented;
     int framesDrawn;    // the last frame the "draw" handler painted
     int framesReported; // the last frame reported shown
+    bool drawing;       // inside the "draw" handler
 
     // Pending main-loop sources; 0 when none.
     guint repaintSource;

@@ -60,10 +60,11 @@ def differences(shown, expected, width, height, masks=()):
 
 
 def wait_for_frame(tool, out, window, at, layout, difficulty, seed, moves="", scale=1,
-                   size=None, seconds=None, timeout=10.0, step=0.1):
+                   size=None, seconds=None, timeout=10.0, step=0.1, first=None):
     """Waits until the X window (or "root") shows at (x, y) the render tool's frame after
     moves (of the size given in game pixels, else the layout's), scaled, outside the clock
-    unless seconds are given."""
+    unless seconds are given; first(), if given, runs between making that frame and the
+    first look (timeout 0: that one look only)."""
     tool.frame(out, layout, difficulty, seed, moves, seconds, size)
     expected = subprocess.run(["convert", out, "-scale", "%d%%" % (100 * scale), "-depth", "8",
                                "rgb:-"], check=True, timeout=20, stdout=subprocess.PIPE).stdout
@@ -82,6 +83,7 @@ def wait_for_frame(tool, out, window, at, layout, difficulty, seed, moves="", sc
             "%d differ; first at %d,%d: shown %s, expected %s" % ((last[0],) + last[1])
             if last[1] else "a picture of another size than %dx%d" % size)
 
+    first and first()
     wait_until(matches, seen, timeout, step)
 
 

@@ -79,11 +79,19 @@ class Program(ReportingProgram):
         self.keys(key, window=self.wait_line(r"messagebox (0x\w+) " + caption, after)[1])
         self.wait_line("answer %s %s" % (answer, caption), after)
 
-    def expect(self, difficulty, seed, moves="", seconds=None):
+    def expect(self, difficulty, seed, moves="", seconds=None, **more):
         """Waits for the render tool's frame after moves, the clock aside unless given."""
         wait_for_frame(self.tool, os.path.join(self.work, "expected.png"), self.window,
                        [self.scale * v for v in self.offset], self.layout, difficulty, seed,
-                       moves, self.scale, seconds=seconds)
+                       moves, self.scale, seconds=seconds, **more)
+
+    def shown_during(self, wave, difficulty, seed, moves):
+        """One look at the window while wave plays once, which the end of a game does
+        after its last frame: that look must already show the board after moves."""
+        size, at = len((REPOSITORY / "resources" / wave).read_bytes()), []
+        self.expect(difficulty, seed, moves, timeout=0, first=lambda: at.append(
+            self.wait_line_index(r"sound once %d" % size)[0]))
+        check(self.find_line(r"sound once done", at[0]) is None, "the look after %s" % wave)
 
     def marks(self, after, *checked):
         self.wait_line("marks " + " ".join("%d=%d" % (c, c in checked)
@@ -101,13 +109,12 @@ def a_normal_game_its_menus_and_a_signal_at_the_quit_question(build, work):
     check(alone.returncode == 1 and b"no display" in alone.stderr and
           not os.path.exists(env["XDG_DATA_HOME"]), "without a display: %s" % alone)
 
-    p = Program(build, work, PLAY_TIME)
+    p = Program(build, work, PLAY_TIME, SDL_AUDIODRIVER="none")
     check(p.layout == "mini" and p.file(SCORE) == score_file(), "created: %r" % p.file(SCORE))
     check(xdotool("getwindowname", p.window) == "Tovrinみに\n", "the title")
     p.marks(0, CMD_NORMAL, CMD_SOUND_ON, CMD_MINI)
     p.expect("normal", PLAY)
     p.expect("normal", PLAY, seconds=3)  # the clock runs
-    p.played("loop.wav")
 
     moves = moves_text([pair := hint_pair(p.tool.board("mini", "normal", PLAY)[0])])
     check(p.tool.board("mini", "normal", PLAY, moves)[1] == 142, "a legal pair")
@@ -146,6 +153,9 @@ def a_normal_game_its_menus_and_a_signal_at_the_quit_question(build, work):
     check(p.wait_exit(2.0) == 0, "exit code 0 within 2 s of SIGTERM")
     check(p.find_line("sound stop", mark) and p.file(SCORE) == score_file(
         difficulty=CMD_EASY, layout=CMD_LARGE), "saved: %r" % p.file(SCORE))
+    tries = [l for l in p.lines() if l.startswith(("sound silent", "sound loop"))]
+    check(len(tries) > 5 and sum(l.startswith("sound silent") for l in tries) == 1,
+          "without an audio device, one try to open it: %s" % tries)
 
 
 def three_clears_the_name_dialog_and_a_signal_in_it(build, work):
@@ -156,7 +166,9 @@ def three_clears_the_name_dialog_and_a_signal_in_it(build, work):
     for pair in pairs:
         p.command(KEYS_HINT, CMD_HINT)
         p.clicks(cells=pair)
+    p.shown_during("clear.wav", "easy", CLEAR, moves_text(pairs))
     dialog = p.wait_line(r"dialog (0x\w+) ハイスコア", timeout=15)[1]
+    p.played("loop.wav")
     p.played("clear.wav")
     xdotool("windowfocus", "--sync", dialog, "type", "--delay", 40, "ﾃｽ名前です")  # its last text
     p.keys("Return", window=dialog)
@@ -190,7 +202,7 @@ def a_stuck_game_at_double_scale_while_another_holds_the_file(build, work):
     Path(work, SCORE).write_bytes(held)
     with open(Path(work, SCORE), "rb") as holder:
         fcntl.flock(holder, fcntl.LOCK_EX)
-        p = Program(build, work, STUCK_TIME, scale=2, SDL_AUDIODRIVER="none")
+        p = Program(build, work, STUCK_TIME, scale=2)
         check(p.find_line(r"scale 2") and p.layout == "mini", "scale 2, mini in game pixels")
         p.expect("normal", STUCK)
         p.command(KEYS_EASY, CMD_EASY)
@@ -198,13 +210,15 @@ def a_stuck_game_at_double_scale_while_another_holds_the_file(build, work):
         pairs, left = p.tool.hint_path("mini", "easy", STUCK)
         check(left == 38 and len(pairs) == 17, "the hint leaves this deal stuck")
         p.clicks(cells=cells_of(pairs))
+        p.shown_during("game_over.wav", "easy", STUCK, moves_text(pairs))
         p.answer(0, "Tovrinみに", "Return", "ok")  # the game is over
+        p.played("game_over.wav")
         p.expect("easy", STUCK, moves_text(pairs))
         p.clicks(cells=[(0, 0)])
         p.expect("easy", STUCK, moves_text(pairs))
-        seen = [l[:10] for l in p.lines() if l.startswith(("messagebox", "sound si", "clock"))]
-        check(seen == ["sound sile", "clock star", "clock star", "clock stop", "messagebox"],
-              "one try to open the audio device; the clock stops; one box: %s" % seen)
+        seen = [l[:10] for l in p.lines() if l.startswith(("messagebox", "clock"))]
+        check(seen == ["clock star", "clock star", "clock stop", "messagebox"],
+              "the clock stops; one box: %s" % seen)
         p.answer(p.command(KEYS_QUIT, CMD_QUIT), "終了", "Return", "yes")
         check(p.wait_exit() == 0, "exit code 0 after Quit")
         check(p.file(SCORE) == held, "the held file changed")
