@@ -2,6 +2,7 @@
 
 #include "app/new_game.h"
 #include "app/options.h"
+#include "app/program_state.h"
 #include "model/move_search.h"
 #include "model/undo_history.h"
 #include "platform/desktop.h"
@@ -16,7 +17,9 @@ bool Confirm(WindowHandle window, const char* question, const char* caption) {
 }
 
 void NewGameCommand(GameState& state, WindowHandle window) {
-    if (!Confirm(window, TEXT_NEW_GAME_QUESTION, TEXT_NEW_GAME_CAPTION)) {
+    // The window, and the game record with it, may have been destroyed while
+    // the question waited: a session that ends under the box.
+    if (!Confirm(window, TEXT_NEW_GAME_QUESTION, TEXT_NEW_GAME_CAPTION) || gameRecord == nullptr) {
         return;
     }
     RebuildBackBuffer(state, window);

@@ -80,12 +80,13 @@ void PlayEvent() {
 }
 
 // Boxes and dialogs run a nested loop in which the clock ticks and the
-// window paints.
+// window paints, and now and then the window is closed under the box.
 void DuringModal() {
     if (modalDepth++ < 3 && gameRecord != nullptr) {
         const int what = Pick(4);
         (what & 1) ? OnTimer(FakeWindow()) : void();
         (what & 2) ? OnPaint(FakeWindow()) : void();
+        Pick(64) == 0 ? OnDestroy(FakeWindow()) : void();
     }
     --modalDepth;
 }
