@@ -1,0 +1,359 @@
+// The page side of the browser desktop: the event queue the message loop
+// waits on, the canvas, the clock and the menu bar. Every input becomes an
+// event in the queue; nothing here calls into the game, which runs only
+// when the program takes its next event.
+//
+// Events are [type, a, b] as in page_calls.h: 1 paint, 2 tick, 3 click x y,
+// 4 command id, 5 end of the modal wait with token a, answer b.
+
+mergeInto(LibraryManager.library, {
+  $Page__postset: 'Page.start();',
+  $Page: {
+    queue: [],          // clicks, commands and ends of waits, oldest first
+    paintPending: false,
+    tickPending: false,
+    resume: null,       // the suspended program's way back, while it waits
+    paintStart: 0,
+    frames: 0,
+    tokens: 0,
+    clock: 0,
+    image: null,
+    imageWords: null,
+    openDialogs: 0,     // while above zero, the board and the menu take no input
+    menus: [],          // {button, list, items: [{element, mnemonic}]}
+    openMenu: null,
+
+    start: function() {
+      var canvas = Page.canvas();
+      canvas.addEventListener('pointerdown', Page.pointerDown);
+      canvas.addEventListener('contextmenu', function(e) { e.preventDefault(); });
+      document.addEventListener('pointerdown', function(e) {
+        if (Page.openMenu && !e.target.closest('#menubar')) Page.closeMenu(false);
+      });
+      document.addEventListener('keydown', Page.menuKey);
+      addEventListener('resize', Page.fit);
+      addEventListener('orientationchange', Page.fit);
+      Page.fit();
+    },
+
+    canvas: function() { return document.getElementById('game'); },
+
+    post: function(event) {
+      Page.queue.push(event);
+      Page.wake();
+    },
+
+    wake: function() {
+      var resume = Page.resume;
+      if (resume) {
+        Page.resume = null;
+        resume();
+      }
+    },
+
+    // Win32 order: posted events first, then a paint, then a tick.
+    take: function() {
+      if (Page.queue.length) return Page.queue.shift();
+      if (Page.paintPending) {
+        Page.paintPending = false;
+        Page.paintStart = performance.now();
+        return [1, 0, 0];
+      }
+      if (Page.tickPending) {
+        Page.tickPending = false;
+        return [2, 0, 0];
+      }
+      return null;
+    },
+
+    newToken: function() { return ++Page.tokens; },
+
+    // A NUL-terminated Shift_JIS string from the program's memory.
+    text: function(pointer) {
+      var end = pointer;
+      while (HEAPU8[end]) ++end;
+      return new TextDecoder('shift_jis').decode(HEAPU8.subarray(pointer, end));
+    },
+
+    // "ﾌｧｲﾙ(&F)" is shown "ﾌｧｲﾙ(F)", with F its mnemonic.
+    label: function(text) { return text.replace('&', ''); },
+    mnemonic: function(text) {
+      var at = text.indexOf('&');
+      return at >= 0 ? text.charAt(at + 1).toLowerCase() : '';
+    },
+
+    // The largest whole number of device pixels per game pixel that fits,
+    // at least 1; the canvas stays centred in the board's area.
+    fit: function() {
+      var canvas = Page.canvas();
+      var board = document.getElementById('board');
+      if (!canvas || !board) return;
+      var ratio = window.devicePixelRatio || 1;
+      var across = board.clientWidth * ratio / canvas.width;
+      var down = board.clientHeight * ratio / canvas.height;
+      var scale = Math.max(1, Math.floor(Math.min(across, down)));
+      canvas.style.width = canvas.width * scale / ratio + 'px';
+      canvas.style.height = canvas.height * scale / ratio + 'px';
+      canvas.dataset.scale = scale;
+    },
+
+    pointerDown: function(e) {
+      if (e.button !== 0 || Page.openDialogs) return;
+      e.preventDefault();
+      var canvas = Page.canvas();
+      var box = canvas.getBoundingClientRect();
+      var x = Math.floor((e.clientX - box.left) * canvas.width / box.width);
+      var y = Math.floor((e.clientY - box.top) * canvas.height / box.height);
+      Page.closeMenu(false);
+      Page.post([3, x, y]);
+    },
+
+    // ---- Menu bar ----------------------------------------------------------
+
+    openMenuAt: function(menu, focusFirst) {
+      if (Page.openMenu && Page.openMenu !== menu) Page.closeMenu(false);
+      Page.openMenu = menu;
+      menu.list.hidden = false;
+      menu.button.setAttribute('aria-expanded', 'true');
+      if (focusFirst) menu.items[0].element.focus();
+    },
+
+    closeMenu: function(focusButton) {
+      var menu = Page.openMenu;
+      if (!menu) return;
+      Page.openMenu = null;
+      menu.list.hidden = true;
+      menu.button.setAttribute('aria-expanded', 'false');
+      if (focusButton) menu.button.focus();
+      else if (menu.list.contains(document.activeElement)) document.activeElement.blur();
+    },
+
+    runCommand: function(commandId) {
+      Page.closeMenu(false);
+      if (!Page.openDialogs) Page.post([4, commandId, 0]);
+    },
+
+    // Arrows move along the bar and down the open menu, Escape closes it,
+    // F10 or Alt with a mnemonic opens the bar from the keyboard, and a
+    // mnemonic picks an item of the open menu. Enter and Space press the
+    // focused button as buttons do.
+    menuKey: function(e) {
+      if (Page.openDialogs || !Page.menus.length) return;
+      var menus = Page.menus;
+      var at = menus.findIndex(function(m) {
+        return m.button === document.activeElement || m.list.contains(document.activeElement);
+      });
+      var key = e.key;
+      if (key === 'F10' || (e.altKey && key === 'Alt')) {
+        e.preventDefault();
+        menus[0].button.focus();
+        return;
+      }
+      if (e.altKey) {
+        var named = menus.find(function(m) { return m.mnemonic === key.toLowerCase(); });
+        if (named) {
+          e.preventDefault();
+          Page.openMenuAt(named, true);
+        }
+        return;
+      }
+      if (at < 0) return;
+      var menu = menus[at];
+      var inList = menu.list.contains(document.activeElement);
+      if (key === 'ArrowLeft' || key === 'ArrowRight') {
+        e.preventDefault();
+        var next = menus[(at + (key === 'ArrowLeft' ? menus.length - 1 : 1)) % menus.length];
+        if (Page.openMenu) Page.openMenuAt(next, true);
+        else next.button.focus();
+      } else if (key === 'ArrowDown' || key === 'ArrowUp') {
+        e.preventDefault();
+        if (!inList) {
+          Page.openMenuAt(menu, true);
+          return;
+        }
+        var items = menu.items;
+        var i = items.findIndex(function(it) { return it.element === document.activeElement; });
+        var step = key === 'ArrowDown' ? 1 : items.length - 1;
+        items[(i + step) % items.length].element.focus();
+      } else if (key === 'Escape') {
+        e.preventDefault();
+        if (Page.openMenu) Page.closeMenu(true);
+        else document.activeElement.blur();
+      } else if (inList && key.length === 1) {
+        var item = menu.items.find(function(it) { return it.mnemonic === key.toLowerCase(); });
+        if (item) {
+          e.preventDefault();
+          item.element.click();
+        }
+      }
+    },
+  },
+
+  // ---- The queue -------------------------------------------------------------
+
+  web_next_event__deps: ['$Page'],
+  web_next_event: function(event) {
+    return Asyncify.handleSleep(function(wakeUp) {
+      var deliver = function() {
+        var next = Page.take();
+        HEAP32[event >> 2] = next[0];
+        HEAP32[(event >> 2) + 1] = next[1];
+        HEAP32[(event >> 2) + 2] = next[2];
+        wakeUp();
+      };
+      if (Page.queue.length || Page.paintPending || Page.tickPending) deliver();
+      else Page.resume = deliver;
+    });
+  },
+
+  // ---- Window --------------------------------------------------------------
+
+  web_request_paint__deps: ['$Page'],
+  web_request_paint: function() {
+    Page.paintPending = true;
+    Page.wake();
+  },
+
+  web_place_canvas__deps: ['$Page'],
+  web_place_canvas: function(width, height) {
+    var canvas = Page.canvas();
+    if (!canvas) return;
+    canvas.width = width;
+    canvas.height = height;
+    Page.fit();
+  },
+
+  web_canvas_width__deps: ['$Page'],
+  web_canvas_width: function() { var c = Page.canvas(); return c ? c.width : 0; },
+  web_canvas_height__deps: ['$Page'],
+  web_canvas_height: function() { var c = Page.canvas(); return c ? c.height : 0; },
+  web_screen_width: function() { return screen.width; },
+  web_screen_height: function() { return screen.height; },
+
+  // The frame's 0x00RRGGBB words become opaque RGBA; what the frame does
+  // not cover of the canvas is the window's white.
+  web_present__deps: ['$Page'],
+  web_present: function(pixels, frameWidth, frameHeight, width, height) {
+    var canvas = Page.canvas();
+    if (!canvas) return;
+    var cw = canvas.width, ch = canvas.height;
+    var image = Page.image;
+    if (!image || image.width !== cw || image.height !== ch) {
+      image = Page.image = new ImageData(cw, ch);
+      Page.imageWords = new Uint32Array(image.data.buffer);
+    }
+    var out = Page.imageWords;
+    var cols = Math.min(width, frameWidth, cw), rows = Math.min(height, frameHeight, ch);
+    if (cols < cw || rows < ch) out.fill(0xFFFFFFFF);
+    var base = pixels >> 2;
+    for (var y = 0; y < rows; ++y) {
+      var from = base + y * frameWidth, to = y * cw;
+      for (var x = 0; x < cols; ++x) {
+        var word = HEAPU32[from + x];
+        out[to + x] = 0xFF000000 | (word & 0xFF) << 16 | (word & 0xFF00) | (word >>> 16 & 0xFF);
+      }
+    }
+    canvas.getContext('2d').putImageData(image, 0, 0);
+    canvas.dataset.frames = ++Page.frames;
+    performance.measure('tovrin-paint', {start: Page.paintStart});
+  },
+
+  web_show_ended__deps: ['$Page'],
+  web_show_ended: function() {
+    Page.closeMenu(false);
+    Page.menus = [];
+    ['menubar', 'board'].forEach(function(id) {
+      var element = document.getElementById(id);
+      if (element) element.remove();
+    });
+    var ended = document.createElement('div');
+    ended.id = 'ended';
+    var notice = document.createElement('p');
+    notice.textContent = 'ゲームを終了しました。';
+    var restart = document.createElement('a');
+    restart.id = 'restart';
+    restart.href = './';
+    restart.textContent = 'もう一度遊ぶ';
+    ended.append(notice, restart);
+    document.body.append(ended);
+  },
+
+  // ---- Clock -----------------------------------------------------------------
+
+  web_start_clock__deps: ['$Page'],
+  web_start_clock: function() {
+    clearInterval(Page.clock);
+    Page.clock = setInterval(function() {
+      Page.tickPending = true;
+      Page.wake();
+    }, 1000);
+  },
+
+  // A tick already waiting is dropped with the clock, as KillTimer drops it.
+  web_stop_clock__deps: ['$Page'],
+  web_stop_clock: function() {
+    clearInterval(Page.clock);
+    Page.clock = 0;
+    Page.tickPending = false;
+  },
+
+  web_now_seconds: function() { return Math.floor(Date.now() / 1000); },
+
+  // ---- Menu ------------------------------------------------------------------
+
+  web_add_menu__deps: ['$Page'],
+  web_add_menu: function(title) {
+    var text = Page.text(title);
+    var holder = document.createElement('div');
+    holder.setAttribute('role', 'none');
+    var button = document.createElement('button');
+    button.type = 'button';
+    button.setAttribute('role', 'menuitem');
+    button.setAttribute('aria-haspopup', 'true');
+    button.setAttribute('aria-expanded', 'false');
+    button.textContent = Page.label(text);
+    var list = document.createElement('div');
+    list.setAttribute('role', 'menu');
+    list.setAttribute('aria-label', Page.label(text));
+    list.hidden = true;
+    holder.append(button, list);
+    document.getElementById('menubar').append(holder);
+    var menu = {button: button, list: list, items: [], mnemonic: Page.mnemonic(text)};
+    Page.menus.push(menu);
+    // A press opens or closes; with a menu open, moving onto another title
+    // opens that one, as a desktop menu bar does.
+    button.addEventListener('click', function(e) {
+      if (Page.openMenu === menu) Page.closeMenu(false);
+      else Page.openMenuAt(menu, e.detail === 0);
+    });
+    button.addEventListener('pointerenter', function() {
+      if (Page.openMenu && Page.openMenu !== menu) Page.openMenuAt(menu, false);
+    });
+  },
+
+  web_add_menu_item__deps: ['$Page'],
+  web_add_menu_item: function(commandId, text, checkable) {
+    var menu = Page.menus[Page.menus.length - 1];
+    if (!commandId) {
+      var line = document.createElement('div');
+      line.setAttribute('role', 'separator');
+      menu.list.append(line);
+      return;
+    }
+    var words = Page.text(text);
+    var item = document.createElement('button');
+    item.type = 'button';
+    item.setAttribute('role', checkable ? 'menuitemcheckbox' : 'menuitem');
+    if (checkable) item.setAttribute('aria-checked', 'false');
+    item.dataset.command = commandId;
+    item.textContent = Page.label(words);
+    item.addEventListener('click', function() { Page.runCommand(commandId); });
+    menu.list.append(item);
+    menu.items.push({element: item, mnemonic: Page.mnemonic(words)});
+  },
+
+  web_set_menu_check: function(commandId, checked) {
+    var item = document.querySelector('#menubar [data-command="' + commandId + '"]');
+    if (item) item.setAttribute('aria-checked', checked ? 'true' : 'false');
+  },
+});
