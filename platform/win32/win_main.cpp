@@ -1,6 +1,5 @@
 // Program entry: registers the window class, creates the main window and
 // runs the message loop until the game posts the quit message.
-#include "app/main_window.h"
 #include "platform/test_report.h"
 #include "platform/win32/window_procedure.h"
 #include "resources/resource_ids.h"
@@ -68,7 +67,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     TestReport("shown");
 
     const int exitCode = RunMessageLoop(instance, mainWindow);
-    OnExit();
+    ExitOnce();
     TestReport("exit %d", exitCode);
     return exitCode;
 }

@@ -52,6 +52,18 @@ LRESULT HandleDpiChanged(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
+// The session ends (log-off, shutdown, restart): the system ends the
+// process as soon as this returns, without the destroy path and the end of
+// the message loop, and perhaps while a box's or the name dialog's loop
+// waits inside a handler. So the program ends here as after the loop.
+LRESULT HandleEndSession(WPARAM wParam) {
+    if (wParam) {
+        TestReport("session ends");
+        ExitOnce();
+    }
+    return 0;
+}
+
 LRESULT HandleLeftButtonDown(HWND hwnd, LPARAM lParam) {
     // Signed 16-bit values: a position left of or above the client area is
     // negative.
@@ -85,7 +97,17 @@ LRESULT CALLBACK MainWindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPA
         return HandleLeftButtonDown(hwnd, lParam);
     case WM_DPICHANGED:
         return HandleDpiChanged(hwnd, wParam, lParam);
+    case WM_ENDSESSION:
+        return HandleEndSession(wParam);
     default:
         return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+}
+
+void ExitOnce() {
+    static bool exited = false;
+    if (!exited) {
+        exited = true;
+        OnExit();
     }
 }

@@ -167,9 +167,10 @@ def clears_enter_the_table_and_the_box_leaves_no_hole():
           "the Normal lines, the option words or the older file changed: %s" % saved)
 
 
-def double_scale_and_a_stuck_game():
+def double_scale_a_stuck_game_and_the_session_ends():
     """At 192 DPI the frame is enlarged twice and clicks mapped back. A deal
-    that gets stuck: the game-over box, which leaves no hole."""
+    that gets stuck: the game-over box, which leaves no hole. The session ends
+    while a box is open: the sound stops and the options are saved, once."""
     pairs = RENDER.hint_path("mini", "easy", seed_for(STUCK_TIME))[0]
     dpi = ["wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/f"]
     subprocess.run(dpi + ["/t", "REG_DWORD", "/d", "192"], check=True, capture_output=True)
@@ -182,12 +183,24 @@ def double_scale_and_a_stuck_game():
     p.click(cells=pairs[0][:1])
     p.expect("mini", "easy", "%d,%d" % pairs[0][0])
     p.click(cells=cells_of(pairs)[1:])
-    p.answer("Tovrinみに", 0, "Return", "ok")  # the only box of the run
+    p.answer("Tovrinみに", 0, "Return", "ok")  # the first box of the run
     p.expect("mini", "easy", moves_text(pairs))
+    p.menu(KEYS_SOUND_OFF, r"frame \d+ \d+x\d+")
+    mark = p.menu(KEYS_HIGH_SCORE, r"messagebox ハイスコア")
+    # Wine's log-off: WM_QUERYENDSESSION, WM_ENDSESSION, then the process is ended.
+    subprocess.run(["wineboot", "--end-session", "--shutdown"], check=True, capture_output=True,
+                   timeout=30)
+    ended = p.wait_exit() == 0 and p.find_line("session ends", mark)
+    check(ended and p.lines()[ended[0]:] == ["session ends", "sound stop"],  # no loop's end
+          "the session's end: %s" % p.lines()[mark:])
+    saved = score_file(difficulty=CMD_EASY, sound=CMD_SOUND_OFF)
+    check(score_paths()[0].read_bytes() == saved, "at the session's end saved %s" %
+          score_paths()[0].read_bytes())
 
 
 STORIES = [first_start_play_options_and_quit, an_older_file_is_imported_and_closing_saves,
-           clears_enter_the_table_and_the_box_leaves_no_hole, double_scale_and_a_stuck_game]
+           clears_enter_the_table_and_the_box_leaves_no_hole,
+           double_scale_a_stuck_game_and_the_session_ends]  # ends every program of the prefix
 
 
 def main(exe, render_tool):
