@@ -1,7 +1,8 @@
 // Window size and place. The game's outer sizes assume the classic Windows
 // frame; here the drawing area is sized instead, to at least the layout's
-// drawing limits, and the whole window is centred on the screen. All sizes
-// are GTK's logical pixels, which are the game's pixels at any scale.
+// drawing limits, and the whole window is centred on the primary monitor,
+// which need not start at the screen's origin. All sizes are GTK's logical
+// pixels, which are the game's pixels at any scale.
 #include "platform/desktop.h"
 #include "platform/gtk/desktop_window.h"
 #include "platform/test_report.h"
@@ -18,21 +19,29 @@ void DesktopClientSize(WindowHandle window, int* width, int* height) {
     *height = gtk_widget_get_allocated_height(window->drawingArea);
 }
 
-void DesktopScreenSize(int* width, int* height) {
+namespace {
+
+// The primary monitor's place and size on the screen (the first monitor's
+// when none is marked primary); all zero when there is no monitor.
+GdkRectangle PrimaryMonitorArea() {
     GdkDisplay* display = gdk_display_get_default();
     GdkMonitor* monitor = gdk_display_get_primary_monitor(display);
     if (!monitor && gdk_display_get_n_monitors(display) > 0) {
         monitor = gdk_display_get_monitor(display, 0);
     }
-    if (!monitor) {
-        *width = 0;
-        *height = 0;
-        return;
+    GdkRectangle area{0, 0, 0, 0};
+    if (monitor) {
+        gdk_monitor_get_geometry(monitor, &area);
     }
-    GdkRectangle geometry;
-    gdk_monitor_get_geometry(monitor, &geometry);
-    *width = geometry.width;
-    *height = geometry.height;
+    return area;
+}
+
+} // namespace
+
+void DesktopScreenSize(int* width, int* height) {
+    const GdkRectangle area = PrimaryMonitorArea();
+    *width = area.width;
+    *height = area.height;
 }
 
 void DesktopPlaceWindow(WindowHandle window, const WindowPlacement& placement) {
@@ -49,15 +58,13 @@ void DesktopPlaceWindow(WindowHandle window, const WindowPlacement& placement) {
     // bar over the drawing area. This also shrinks a window that was large.
     gtk_window_resize(GTK_WINDOW(window->toplevel), 1, 1);
 
-    int screenWidth = 0;
-    int screenHeight = 0;
-    DesktopScreenSize(&screenWidth, &screenHeight);
+    const GdkRectangle monitor = PrimaryMonitorArea();
     GtkRequisition minimum;
     gtk_widget_get_preferred_size(window->toplevel, &minimum, nullptr);
     // Window managers may place the window themselves; without one, and on
     // X11 generally, the move is honoured.
-    const int x = (screenWidth - minimum.width) / 2;
-    const int y = (screenHeight - minimum.height) / 2;
+    const int x = monitor.x + (monitor.width - minimum.width) / 2;
+    const int y = monitor.y + (monitor.height - minimum.height) / 2;
     gtk_window_move(GTK_WINDOW(window->toplevel), x, y);
     TestReport("placed %d %d %dx%d", x, y, minimum.width, minimum.height);
     DesktopRequestRepaint(window, true);

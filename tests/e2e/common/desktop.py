@@ -19,11 +19,11 @@ def xdotool(*args):
                           capture_output=True, text=True).stdout
 
 
-def start_xvfb():
+def start_xvfb(size="1280x1024"):
     """An X server of its own on a display it picks, made DISPLAY; returns the server."""
     read_end, write_end = os.pipe()
     server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                               "1280x1024x24", "-nolisten", "tcp"], pass_fds=[write_end],
+                               size + "x24", "-nolisten", "tcp"], pass_fds=[write_end],
                               stderr=subprocess.DEVNULL)
     os.close(write_end)
     with os.fdopen(read_end) as ready:

@@ -1,6 +1,7 @@
 """stories.py BUILD-DIR [STORY ...]: long games through tovrin-mini's window under Xvfb,
 checked against the render tool, the rules and the file format; a failure keeps its files."""
 
+import ctypes
 import fcntl
 import os
 import subprocess
@@ -21,6 +22,34 @@ SCORE = os.path.join("tovrin-mini", FILE_NAME)
 NAME = b"\xc3\xbd\x96\xbc\x91O\x82\xc5\0\0"
 GAME = "platform/gtk/tovrin-mini"
 LEAKS = REPOSITORY / "tests/e2e/common/toolkit_leaks.supp"  # not the program's own
+PRIMARY = [0, 0, 1280, 1024]  # the primary monitor on the X screen, as set below
+
+
+class RandrMonitor(ctypes.Structure):  # Xrandr's XRRMonitorInfo
+    _fields_ = [("name", ctypes.c_ulong), *((f, ctypes.c_int) for f in (
+        "primary", "automatic", "noutput", "x", "y", "width", "height", "mwidth", "mheight")),
+                ("outputs", ctypes.POINTER(ctypes.c_ulong))]
+
+
+def primary_monitor_at(x, y):
+    """Makes the X screen's one output a primary monitor of 1280x1024 at (x, y), as a
+    laptop right of (and lower than) another screen would be; GDK shows only monitors
+    with an output."""
+    x11, xrandr = ctypes.CDLL("libX11.so.6"), ctypes.CDLL("libXrandr.so.2")
+    x11.XOpenDisplay.restype = x11.XInternAtom.restype = x11.XDefaultRootWindow.restype = (
+        ctypes.c_ulong)
+    xrandr.XRRGetMonitors.restype = xrandr.XRRAllocateMonitor.restype = ctypes.POINTER(
+        RandrMonitor)
+    display = ctypes.c_ulong(x11.XOpenDisplay(None))
+    root, count = ctypes.c_ulong(x11.XDefaultRootWindow(display)), ctypes.c_int()
+    output = xrandr.XRRGetMonitors(display, root, 0, ctypes.byref(count))[0].outputs[0]
+    monitor = xrandr.XRRAllocateMonitor(display, 1).contents
+    monitor.name = x11.XInternAtom(display, b"laptop", 0)
+    monitor.primary, monitor.x, monitor.y, monitor.width, monitor.height = 1, x, y, 1280, 1024
+    monitor.mwidth, monitor.mheight, monitor.outputs[0] = 339, 271, output
+    xrandr.XRRSetMonitor(display, root, ctypes.byref(monitor))
+    x11.XSync(display, 0)  # the connection stays: when its last client leaves, Xvfb resets
+    PRIMARY[:2] = x, y
 
 
 class Program(ReportingProgram):
@@ -49,7 +78,8 @@ class Program(ReportingProgram):
         self.offset = tuple(map(int, self.last_before(r"offset (-?\d+) (-?\d+)").groups()))
         got = xdotool("getwindowgeometry", "--shell", self.window).split()[1:5]
         s, w, h = self.scale, size[0], size[1] + self.offset[1]  # centred in logical pixels
-        check(got == ["X=%d" % (s * ((1280 // s - w) // 2)), "Y=%d" % (s * ((1024 // s - h) // 2)),
+        x, y, mw, mh = (v // s for v in PRIMARY)
+        check(got == ["X=%d" % (s * (x + (mw - w) // 2)), "Y=%d" % (s * (y + (mh - h) // 2)),
                       "WIDTH=%d" % (s * w), "HEIGHT=%d" % (s * h)], "window %s" % got)
 
     def file(self, name):
@@ -225,7 +255,8 @@ def a_stuck_game_at_double_scale_while_another_holds_the_file(build, work):
 
 
 def main(build, *names):
-    root, server = tempfile.mkdtemp(prefix="tovrin-gtk-e2e-"), start_xvfb()
+    root, server = tempfile.mkdtemp(prefix="tovrin-gtk-e2e-"), start_xvfb("2560x1280")
+    primary_monitor_at(1280, 256)  # not at the origin
     stories = (a_normal_game_its_menus_and_a_signal_at_the_quit_question,
                three_clears_the_name_dialog_and_a_signal_in_it,
                a_stuck_game_at_double_scale_while_another_holds_the_file)
