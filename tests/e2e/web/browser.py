@@ -134,14 +134,15 @@ BOX = """() => {
 
 
 class Tab:
-    """A page of the game in a context; its clock faked when clock_at names a time."""
+    """A page of the game in a context; its clock faked and paused when clock_at names a
+    time, and then let run while a wait polls when the game waits of its own (waits)."""
 
-    def __init__(self, bridge, context, url, work, clock_at=None):
+    def __init__(self, bridge, context, url, work, clock_at=None, waits=True):
         self.bridge, self.url, self.work = bridge, url, work
         self.page = bridge.fresh("page")
         bridge.call(context, "newPage", keep=self.page)
-        self.paused = clock_at is not None
-        if self.paused:  # seconds since 1970, the deal's seed
+        self.paused = clock_at is not None and waits
+        if clock_at is not None:  # seconds since 1970, the deal's seed
             self.call("clock.install", {"time": clock_at * 1000})
             self.call("clock.pauseAt", clock_at * 1000)
         self.call("goto", url)
@@ -157,8 +158,8 @@ class Tab:
         self.call("clock.runFor", ms)
 
     def until(self, function, what, arg=None, timeout=DEADLINE):
-        """Polls function (a page function given arg, or a Python one); with the clock
-        paused, lets 100 ms pass a turn after a real moment (for a wait of the game's own)."""
+        """Polls function (a page function given arg, or a Python one); lets the paused
+        clock run 100 ms a turn after a real moment when the game has waits of its own."""
         began = time.monotonic()
 
         def holds():
@@ -194,15 +195,18 @@ class Tab:
 
         def matches():
             shown, pixels = self.canvas()
-            last[0] = (shown,) + differences(pixels, expected, *size, masks)
+            last[0] = (shown,) + differences(pixels, expected, *size, masks) + (pixels,)
             return shown == size and last[0][1] == 0
 
         try:
             self.until(matches, "frame")
         except Failure:
-            shown, count, first = last[0]
-            raise Failure("the canvas (%dx%d) is not %s: %d pixels differ, first %s" % (
-                *shown, out, count, first))
+            shown, count, first, pixels = last[0]
+            subprocess.run(["convert", "-size", "%dx%d" % shown, "-depth", "8", "rgb:-",
+                            out.replace(".png", "-shown.png")], input=pixels, timeout=20)
+            raise Failure("the canvas (%dx%d) is not %s (%s %s, seed %d, moves %r, %s s): "
+                          "%d pixels differ, first %s" % (*shown, out, layout, difficulty, seed,
+                                                          moves, seconds, count, first))
 
     def point(self, layout, cell=None, at=None):
         """The CSS position of a cell's centre or a game pixel, and the page's scale."""
@@ -249,13 +253,13 @@ class Tab:
         box = self.box()
         check((box["caption"], box["buttons"]) == (caption, buttons) and
               (text is None or text in box["text"]), "the box %s" % box)
-        count = box["count"]
+        self.js("() => [...document.querySelectorAll('dialog[open]')].pop().dataset.answered = 1")
         if key:
             self.call("keyboard.press", key)
         else:
             self.call("click", 'dialog[open] button:text-is("%s") >> nth=-1' % label)
-        self.until("(n) => document.querySelectorAll('dialog[open]').length < n",
-                   "the box %s to close" % caption, count)
+        self.until("() => !document.querySelector('dialog[open][data-answered]')",
+                   "the box %s to close" % caption)
         return box
 
     def stored(self):
