@@ -13,7 +13,8 @@ mergeInto(LibraryManager.library, {
     generation: 0,    // counts stops, so that a late decode plays nothing
     tune: null,       // [address, size] of the loop asked for
     tuneWaits: false, // the tune was asked for before sound could run
-    noticed: false,
+    noticed: false,   // said once that sound waits for a gesture
+    announced: false, // said once that the tune then started
 
     // Taps become gestures on release, clicks and keys on press.
     start: function() {
@@ -51,15 +52,19 @@ mergeInto(LibraryManager.library, {
     unlock: function() {
       var context = Sound.audio();
       if (!context) return;
-      var startTune = function() {
-        if (Sound.tune && Sound.tuneWaits && context.state === 'running') {
-          Sound.tuneWaits = false;
-          Sound.play(Sound.tune[0], Sound.tune[1], true, null);
+      if (context.state === 'running') Sound.startTune();
+      else context.resume().then(Sound.startTune, function() {});
+    },
+
+    startTune: function() {
+      if (Sound.tune && Sound.tuneWaits && Sound.running()) {
+        Sound.tuneWaits = false;
+        Sound.play(Sound.tune[0], Sound.tune[1], true, null);
+        if (Sound.noticed && !Sound.announced) {
+          Sound.announced = true;
           console.info('tovrin-mini: tune started');
         }
-      };
-      if (context.state === 'running') startTune();
-      else context.resume().then(startTune, function() {});
+      }
     },
 
     // Plays a wave; ended runs when it has finished or cannot play.
@@ -108,12 +113,18 @@ mergeInto(LibraryManager.library, {
   web_play_loop: function(wave, size) {
     _web_stop_sound();
     Sound.tune = [wave, size];
+    Sound.tuneWaits = true;
     if (Sound.running()) {
-      Sound.play(wave, size, true, null);
-    } else {
-      Sound.tuneWaits = true;
+      Sound.startTune();
+      return;
+    }
+    // A context just made, or one a browser let sleep, may run at once;
+    // one that waits for a gesture resumes only inside one.
+    var context = Sound.audio();
+    if (!context || !(navigator.userActivation || {hasBeenActive: true}).hasBeenActive) {
       Sound.waitForGesture();
     }
+    if (context) context.resume().then(Sound.startTune, function() {});
   },
 
   web_play_once__deps: ['$Sound'],
