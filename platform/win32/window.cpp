@@ -101,21 +101,37 @@ void DesktopScreenSize(int* width, int* height) {
     *height = GetSystemMetrics(SM_CYSCREEN) / displayScale;
 }
 
+void ApplyDpiChange(HWND hwnd, UINT dpi, const RECT& suggested) {
+    SetDisplayScale(ScaleForDpi(dpi));
+    TestReport("scale %d", displayScale);
+    SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    DesktopRequestRepaint(ToWindowHandle(hwnd), true);
+}
+
 void DesktopPlaceWindow(WindowHandle window, const WindowPlacement& placement) {
     HWND hwnd = ToHwnd(window);
     const int s = displayScale;
-    WindowRect rect = {placement.x * s, placement.y * s, placement.width * s, placement.height * s};
-    MoveTo(hwnd, rect);
-    // A second pass covers a menu bar that wraps onto another line at the
-    // first width and not at the new one, or the other way round.
-    for (int pass = 0; pass < 2; ++pass) {
+    MoveTo(hwnd, {placement.x * s, placement.y * s, placement.width * s, placement.height * s});
+    // A move that takes the window to a monitor of another scale brings
+    // WM_DPICHANGED before MoveWindow returns, which changes the scale and
+    // the window's size. So each pass fits the window as it is now to the
+    // scale now in force. Further passes cover a menu bar that wraps onto
+    // another line at one width and not at the other, and a fitting move
+    // that itself crosses to another monitor.
+    for (int pass = 0; pass < 3; ++pass) {
+        const int scale = displayScale;
+        RECT outer = {0, 0, 0, 0};
         RECT client = {0, 0, 0, 0};
+        GetWindowRect(hwnd, &outer);
         GetClientRect(hwnd, &client);
+        const WindowRect rect = {outer.left, outer.top, outer.right - outer.left,
+                                 outer.bottom - outer.top};
         // At the classic scale the game's outer size is the least; enlarged,
         // the client area is exactly the drawing's, whatever the frame.
-        int wantedWidth = placement.minClientWidth * s;
-        int wantedHeight = placement.minClientHeight * s;
-        if (s == 1) {
+        int wantedWidth = placement.minClientWidth * scale;
+        int wantedHeight = placement.minClientHeight * scale;
+        if (scale == 1) {
             wantedWidth = std::max<int>(wantedWidth, client.right);
             wantedHeight = std::max<int>(wantedHeight, client.bottom);
         }
@@ -124,8 +140,7 @@ void DesktopPlaceWindow(WindowHandle window, const WindowPlacement& placement) {
         if (fitted.width == rect.width && fitted.height == rect.height) {
             break;
         }
-        rect = fitted;
-        MoveTo(hwnd, rect);
+        MoveTo(hwnd, fitted);
     }
     ReportGeometry(hwnd);
 }

@@ -16,5 +16,10 @@ UINT WindowDpi(HWND hwnd);
 int DisplayScale();
 void SetDisplayScale(int scale);
 
+// The window arrived on a monitor of another DPI (WM_DPICHANGED): the new
+// factor comes into force and the window takes the system's suggested
+// rectangle, repainted whole.
+void ApplyDpiChange(HWND hwnd, UINT dpi, const RECT& suggested);
+
 // How many frames the core has presented so far.
 int FramesPresented();

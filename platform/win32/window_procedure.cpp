@@ -40,18 +40,6 @@ LRESULT HandlePaint(HWND hwnd) {
     return 0;
 }
 
-// The window moved to a monitor of another scale: the system suggests the
-// new outer rectangle, and the frame is enlarged by the new factor.
-LRESULT HandleDpiChanged(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-    SetDisplayScale(ScaleForDpi(HIWORD(wParam)));
-    TestReport("scale %d", DisplayScale());
-    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-    SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-    DesktopRequestRepaint(ToWindowHandle(hwnd), true);
-    return 0;
-}
-
 // The session ends (log-off, shutdown, restart): the system ends the
 // process as soon as this returns, without the destroy path and the end of
 // the message loop, and perhaps while a box's or the name dialog's loop
@@ -96,7 +84,9 @@ LRESULT CALLBACK MainWindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPA
     case WM_LBUTTONDOWN:
         return HandleLeftButtonDown(hwnd, lParam);
     case WM_DPICHANGED:
-        return HandleDpiChanged(hwnd, wParam, lParam);
+        // The system suggests the outer rectangle for the new scale.
+        ApplyDpiChange(hwnd, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_ENDSESSION:
         return HandleEndSession(wParam);
     default:
