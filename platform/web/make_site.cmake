@@ -1,12 +1,12 @@
 # Puts the static files of the site beside the program that the build has
-# just linked into SITE: run as cmake -P with SOURCE (this folder), ICONS,
+# linked into SITE: run as cmake -P with SOURCE (this folder), ICONS,
 # SITE and VERSION.
 
 # The large board's ground, as the art generator paints the app's icons.
 set(TOVRIN_APP_GROUND "#008080")
 set(TOVRIN_VERSION "${VERSION}")
 
-file(COPY "${SOURCE}/index.html" DESTINATION "${SITE}")
+configure_file("${SOURCE}/index.html" "${SITE}/index.html" COPYONLY)
 configure_file("${SOURCE}/manifest.webmanifest.in" "${SITE}/manifest.webmanifest" @ONLY)
 foreach(side 192 512)
     configure_file("${ICONS}/tovrin-mini-app-${side}.png" "${SITE}/icons/icon-${side}.png" COPYONLY)
