@@ -34,7 +34,8 @@ int web_canvas_width();
 int web_canvas_height();
 int web_screen_width();
 int web_screen_height();
-void web_present(const uint32_t* pixels, int frameWidth, int frameHeight, int width, int height);
+// Puts RGBA pixels, as many as the canvas has, on the canvas.
+void web_present(const uint32_t* pixels, int width, int height);
 void web_show_ended();
 
 // ---- Clock -------------------------------------------------------------------

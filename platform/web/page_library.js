@@ -17,8 +17,6 @@ mergeInto(LibraryManager.library, {
     frames: 0,
     tokens: 0,
     clock: 0,
-    image: null,
-    imageWords: null,
     openDialogs: 0,     // while above zero, the board and the menu take no input
     menus: [],          // {button, list, items: [{element, mnemonic}]}
     openMenu: null,
@@ -230,30 +228,13 @@ mergeInto(LibraryManager.library, {
   web_screen_width: function() { return screen.width; },
   web_screen_height: function() { return screen.height; },
 
-  // The frame's 0x00RRGGBB words become opaque RGBA; what the frame does
-  // not cover of the canvas is the window's white.
+  // The pixels are viewed where they lie in the program's memory, not copied.
   web_present__deps: ['$Page'],
-  web_present: function(pixels, frameWidth, frameHeight, width, height) {
+  web_present: function(pixels, width, height) {
     var canvas = Page.canvas();
-    if (!canvas) return;
-    var cw = canvas.width, ch = canvas.height;
-    var image = Page.image;
-    if (!image || image.width !== cw || image.height !== ch) {
-      image = Page.image = new ImageData(cw, ch);
-      Page.imageWords = new Uint32Array(image.data.buffer);
-    }
-    var out = Page.imageWords;
-    var cols = Math.min(width, frameWidth, cw), rows = Math.min(height, frameHeight, ch);
-    if (cols < cw || rows < ch) out.fill(0xFFFFFFFF);
-    var base = pixels >> 2;
-    for (var y = 0; y < rows; ++y) {
-      var from = base + y * frameWidth, to = y * cw;
-      for (var x = 0; x < cols; ++x) {
-        var word = HEAPU32[from + x];
-        out[to + x] = 0xFF000000 | (word & 0xFF) << 16 | (word & 0xFF00) | (word >>> 16 & 0xFF);
-      }
-    }
-    canvas.getContext('2d').putImageData(image, 0, 0);
+    if (!canvas || canvas.width !== width || canvas.height !== height) return;
+    var bytes = new Uint8ClampedArray(HEAPU8.buffer, pixels, width * height * 4);
+    canvas.getContext('2d').putImageData(new ImageData(bytes, width, height), 0, 0);
     canvas.dataset.frames = ++Page.frames;
     performance.measure('tovrin-paint', {start: Page.paintStart});
   },

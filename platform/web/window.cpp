@@ -6,6 +6,25 @@
 #include "platform/web/page_calls.h"
 #include "resources/embedded_resources.h"
 
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr uint32_t OPAQUE = 0xFF000000u;
+constexpr uint32_t WINDOW_WHITE = 0xFFFFFFFFu;
+
+// The canvas's pixels as the browser takes them: R, G, B, A bytes, which are
+// little-endian words 0xAABBGGRR. The page views this memory directly.
+std::vector<uint32_t> canvasPixels;
+
+uint32_t CanvasPixel(uint32_t framePixel) {
+    return OPAQUE | (framePixel & 0xFFu) << 16 | (framePixel & 0xFF00u) |
+           (framePixel >> 16 & 0xFFu);
+}
+
+} // namespace
+
 // ---- Window ------------------------------------------------------------------
 
 void DesktopRequestRepaint(WindowHandle, bool) {
@@ -30,11 +49,29 @@ void DesktopPlaceWindow(WindowHandle window, const WindowPlacement& placement) {
     DesktopRequestRepaint(window, true);
 }
 
+// The top-left width x height of the frame, converted in one pass; what the
+// frame does not cover of the canvas is the window's white.
 void DesktopPresentFrame(WindowHandle, const Surface& frame, int width, int height) {
-    if (IsEmptySurface(frame)) {
+    const int canvasWidth = web_canvas_width();
+    const int canvasHeight = web_canvas_height();
+    if (IsEmptySurface(frame) || canvasWidth <= 0 || canvasHeight <= 0) {
         return;
     }
-    web_present(frame.pixels, frame.width, frame.height, width, height);
+    const size_t count = static_cast<size_t>(canvasWidth) * static_cast<size_t>(canvasHeight);
+    canvasPixels.resize(count);
+    const int columns = std::min({width, frame.width, canvasWidth});
+    const int rows = std::min({height, frame.height, canvasHeight});
+    if (columns < canvasWidth || rows < canvasHeight) {
+        std::fill(canvasPixels.begin(), canvasPixels.end(), WINDOW_WHITE);
+    }
+    for (int y = 0; y < rows; ++y) {
+        const uint32_t* from = frame.pixels + static_cast<size_t>(y) * frame.width;
+        uint32_t* to = canvasPixels.data() + static_cast<size_t>(y) * canvasWidth;
+        for (int x = 0; x < columns; ++x) {
+            to[x] = CanvasPixel(from[x]);
+        }
+    }
+    web_present(canvasPixels.data(), canvasWidth, canvasHeight);
 }
 
 // ---- Clock -------------------------------------------------------------------
