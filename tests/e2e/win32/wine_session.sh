@@ -1,5 +1,6 @@
 # A private Wine prefix on an Xvfb display for one run, sourced by scripts/test-windows:
-# start exports DISPLAY, WINEPREFIX and the settings; stop (also on exit) ends and removes all.
+# start exports DISPLAY, WINEPREFIX and the settings; stop (on exit, a signal's included) ends
+# every process of the session and removes the prefix.
 
 wine_session_start() {
     WINE_SESSION_DIR="$(mktemp -d "${TMPDIR:-/tmp}/tovrin-wine.XXXXXX")"
@@ -38,10 +39,41 @@ wine_session_start() {
     done
 }
 
+# Every Wine process (a server, a program) on this session's prefix, by id: their
+# environment names the prefix.
+wine_session_processes() {
+    local process
+    for process in /proc/[0-9]*; do
+        case "$(readlink "$process/exe" 2>/dev/null)" in *wine*) ;; *) continue ;; esac
+        { tr '\0' '\n' <"$process/environ" | grep -qxF "WINEPREFIX=$WINEPREFIX"; } 2>/dev/null &&
+            echo "${process#/proc/}"
+    done
+    return 0
+}
+
 wine_session_stop() {
     [ -n "${WINE_SESSION_DIR:-}" ] && [ -d "$WINE_SESSION_DIR" ] || return 0
-    kill ${WINE_SESSION_HOLD:-} 2>/dev/null || true
-    wineserver -k >/dev/null 2>&1 || true
+    # A run cut short (SIGTERM) leaves its running step behind, and a story
+    # runner would go on starting programs, each starting a server of its own
+    # for the prefix, with the prefix's services and winedevice.exe. So this
+    # shell's own children end first (all but the display), then the server.
+    local shell=$BASHPID child round leftovers
+    for child in $(ps -o pid= --ppid "$shell"); do
+        [ "$child" = "${WINE_SESSION_XVFB:-}" ] || kill "$child" 2>/dev/null || true
+    done
+    sleep 0.2
+    # The server ends the prefix's processes with it. Whatever still runs on
+    # the prefix afterwards (a program that was starting just then starts a
+    # new server) is ended by id, until nothing is left.
+    for round in 1 2 3 4 5; do
+        wineserver -k >/dev/null 2>&1 || true
+        wineserver -w >/dev/null 2>&1 || true
+        leftovers="$(wine_session_processes)"
+        [ -z "$leftovers" ] && break
+        kill -9 $leftovers 2>/dev/null || true
+        sleep 0.2
+    done
+    [ -z "$leftovers" ] || echo "wine_session: processes $leftovers outlived the prefix" >&2
     kill ${WINE_SESSION_XVFB:-} 2>/dev/null && wait "$WINE_SESSION_XVFB" 2>/dev/null || true
     rm -rf "$WINE_SESSION_DIR"
 }
