@@ -133,17 +133,28 @@ BOX = """() => {
 }"""
 
 
+def decoded(value):
+    """The score file's bytes from localStorage's value; None when absent, the text itself
+    when it is not base64."""
+    try:
+        return None if value is None else base64.b64decode(value, validate=True)
+    except ValueError:
+        return value
+
+
 class Tab:
     """A page of the game in a context; its clock faked and paused when clock_at names a
     time, and then let run while a wait polls when the game waits of its own (waits)."""
 
-    def __init__(self, bridge, context, url, work, clock_at=None, waits=True):
+    def __init__(self, bridge, context, url, work, clock_at=None, waits=True, script=None):
         self.bridge, self.url, self.work = bridge, url, work
         self.page = bridge.fresh("page")
         bridge.call(context, "newPage", keep=self.page)
+        if script:
+            self.call("addInitScript", script)
         self.paused = clock_at is not None and waits
-        if clock_at is not None:  # seconds since 1970, the deal's seed
-            self.call("clock.install", {"time": clock_at * 1000})
+        if clock_at is not None:  # seconds since 1970, the deal's seed; the clock runs
+            self.call("clock.install", {"time": clock_at * 1000 - 1000})  # until paused
             self.call("clock.pauseAt", clock_at * 1000)
         self.call("goto", url)
         self.wait_frames(1)
@@ -171,17 +182,9 @@ class Tab:
 
         return wait_until(holds, what, timeout, 0.02)
 
-    def frames(self):
-        return self.js("() => Number(document.getElementById('game')?.dataset.frames || 0)")
-
     def wait_frames(self, least):
         return self.until("(n) => Number(document.getElementById('game')?.dataset.frames) >= n",
                           "frame %d" % least, least)
-
-    def canvas(self):
-        width, height, translucent, rgb = self.js(READ_CANVAS)
-        check(translucent == 0, "%d pixels of the canvas are not opaque" % translucent)
-        return (width, height), base64.b64decode(rgb)
 
     def expect(self, tool, layout, difficulty, seed, moves="", seconds=None):
         """The canvas shows the render tool's frame (outside the clock unless seconds)."""
@@ -194,7 +197,9 @@ class Tab:
             masks.append(LAYOUTS[layout]["time_counter"])
 
         def matches():
-            shown, pixels = self.canvas()
+            *shown, translucent, rgb = self.js(READ_CANVAS)
+            check(translucent == 0, "%d pixels of the canvas are not opaque" % translucent)
+            shown, pixels = tuple(shown), base64.b64decode(rgb)
             last[0] = (shown,) + differences(pixels, expected, *size, masks) + (pixels,)
             return shown == size and last[0][1] == 0
 
@@ -241,11 +246,8 @@ class Tab:
         """The commands whose items are checked."""
         return {e[2] for _, entries in self.menu_bar() for e in entries if e[3] == "true"}
 
-    def box(self, timeout=DEADLINE):
-        return self.until(BOX, "a box", timeout=timeout)
-
-    def no_box(self):
-        return self.js(BOX) is None
+    def box(self):
+        return self.until(BOX, "a box")
 
     def answer(self, caption, buttons, key=None, label=None, text=None):
         """Checks the topmost box, answers it by key or by clicking a label; waits until it
@@ -263,13 +265,7 @@ class Tab:
         return box
 
     def stored(self):
-        """The score file's bytes in localStorage, None when absent, the text when it is
-        not base64."""
-        value = self.js("(key) => localStorage.getItem(key)", STORE_KEY)
-        try:
-            return None if value is None else base64.b64decode(value, validate=True)
-        except ValueError:
-            return value
+        return decoded(self.js("(key) => localStorage.getItem(key)", STORE_KEY))
 
     def console(self):
         return self.bridge.call("bridge", "console", self.page)
