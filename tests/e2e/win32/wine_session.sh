@@ -24,8 +24,7 @@ wine_session_start() {
     # A console waiting on a pipe keeps Wine's desktop process alive; a
     # program started just as it ends would wait 10 s for a new one.
     mkfifo "$WINE_SESSION_DIR/hold"
-    sleep 3600 >"$WINE_SESSION_DIR/hold" &
-    WINE_SESSION_HOLD=$!
+    sleep 3600 >"$WINE_SESSION_DIR/hold" &  # ended by stop, as every child of the script
     wine cmd /c pause <"$WINE_SESSION_DIR/hold" >/dev/null 2>&1 &
     # Marlett draws the caption buttons; unmanaged windows spare a 2 s
     # wait at every dialog's close; the UI fonts borrow IPA P Gothic's
@@ -57,7 +56,7 @@ wine_session_stop() {
     # runner would go on starting programs, each starting a server of its own
     # for the prefix, with the prefix's services and winedevice.exe. So this
     # shell's own children end first (all but the display), then the server.
-    local shell=$BASHPID child round leftovers
+    local shell=$BASHPID child leftovers=()
     for child in $(ps -o pid= --ppid "$shell"); do
         [ "$child" = "${WINE_SESSION_XVFB:-}" ] || kill "$child" 2>/dev/null || true
     done
@@ -65,15 +64,16 @@ wine_session_stop() {
     # The server ends the prefix's processes with it. Whatever still runs on
     # the prefix afterwards (a program that was starting just then starts a
     # new server) is ended by id, until nothing is left.
-    for round in 1 2 3 4 5; do
+    for _ in 1 2 3 4 5; do
         wineserver -k >/dev/null 2>&1 || true
         wineserver -w >/dev/null 2>&1 || true
-        leftovers="$(wine_session_processes)"
-        [ -z "$leftovers" ] && break
-        kill -9 $leftovers 2>/dev/null || true
+        mapfile -t leftovers < <(wine_session_processes)
+        [ ${#leftovers[@]} -eq 0 ] && break
+        kill -9 "${leftovers[@]}" 2>/dev/null || true
         sleep 0.2
     done
-    [ -z "$leftovers" ] || echo "wine_session: processes $leftovers outlived the prefix" >&2
+    [ ${#leftovers[@]} -eq 0 ] ||
+        echo "wine_session: processes ${leftovers[*]} outlived the prefix" >&2
     kill ${WINE_SESSION_XVFB:-} 2>/dev/null && wait "$WINE_SESSION_XVFB" 2>/dev/null || true
     rm -rf "$WINE_SESSION_DIR"
 }
