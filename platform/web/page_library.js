@@ -29,8 +29,10 @@ mergeInto(LibraryManager.library, {
         if (Page.openMenu && !e.target.closest('#menubar')) Page.closeMenu(false);
       });
       document.addEventListener('keydown', Page.menuKey);
+      // The board's area changes with the window, a phone's rotation, the
+      // zoom and the menu bar's height once its font has loaded.
       addEventListener('resize', Page.fit);
-      addEventListener('orientationchange', Page.fit);
+      new ResizeObserver(Page.fit).observe(document.getElementById('board'));
       Page.fit();
     },
 
