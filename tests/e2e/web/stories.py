@@ -11,6 +11,7 @@ import statistics
 import sys
 import tempfile
 import time
+import traceback
 from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
@@ -359,6 +360,10 @@ def run(story):
     STARTED.append(BRIDGE.process)
     try:
         story()
+    except Failure as failure:  # where in the story
+        lines = [f.lineno for f in traceback.extract_tb(failure.__traceback__)
+                 if f.filename == __file__]
+        raise Failure("%s (stories.py line %d)" % (failure, lines[-1])) from None
     finally:
         BRIDGE.close()
 
