@@ -233,6 +233,15 @@ def a_stuck_game_on_a_phone():
     print("     phone 390x844 at 3 device pixels a CSS pixel: mini at %gx" % scale(t, "mini"))
     t.expect(RENDER, "mini", "easy", STUCK, seconds=0)
     shot(t, "web-phone-mini.png")
+    check(t.js("""() => { const canvas = document.getElementById("game");
+        return getComputedStyle(canvas).touchAction === "none" && !canvas.dispatchEvent(
+            new MouseEvent("contextmenu", {bubbles: true, cancelable: true})); }"""),
+          "the board may scroll, zoom or open a menu")
+    for size, fits in (({"width": 844, "height": 390}, 5), (PHONE["viewport"], 2)):
+        t.call("setViewportSize", size)  # turned on its side, and back
+        t.until(lambda: round(t.point("mini", at=(0, 0))[2], 3) == fits, "%dx at %s" % (
+            fits, size))
+        scale(t, "mini")
     t.click("mini", pairs[0], touch=True)
     t.run_clock(2000)
     t.click("mini", cells_of(pairs[1:]), touch=True)
