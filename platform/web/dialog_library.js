@@ -3,7 +3,7 @@
 // queues the end of its wait; the program's nested loop takes it from there.
 
 mergeInto(LibraryManager.library, {
-  $Dialogs__deps: ['$Page'],
+  $Dialogs__deps: ['$Page', '$Menu'],
   $Dialogs: {
     labels: null,   // {ok, cancel, yes, no}: [label, mnemonic]
     typed: {},      // token -> the text of an answered name dialog
@@ -65,7 +65,7 @@ mergeInto(LibraryManager.library, {
         answer(escape);
       });
       dialog.addEventListener('close', function() { answer(escape); });
-      Page.closeMenu(false);
+      Menu.close(false);
       ++Page.openDialogs;
       document.body.append(dialog);
       dialog.showModal();

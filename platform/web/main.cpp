@@ -26,11 +26,8 @@ void BuildMenuBar() {
     }
 }
 
-void Exit(DesktopWindow* window) {
-    if (window->created && !window->exited) {
-        window->exited = true;
-        OnExit();
-    }
+bool Running(const DesktopWindow& window) {
+    return window.created && !window.exited;
 }
 
 } // namespace
@@ -38,8 +35,12 @@ void Exit(DesktopWindow* window) {
 // Closing the tab closes the window: the sound stops and the options are
 // saved. The page calls this from "pagehide", while the program waits for
 // its next event; it must not suspend, and does not: nothing here waits.
+// A page the browser keeps and shows again plays on, and saves again when
+// it goes for good.
 extern "C" EMSCRIPTEN_KEEPALIVE void web_page_hide() {
-    Exit(&mainWindow);
+    if (Running(mainWindow)) {
+        OnExit();
+    }
 }
 
 int main() {
@@ -53,7 +54,8 @@ int main() {
     DesktopRequestRepaint(&mainWindow, true);
 
     const int exitCode = RunMessageLoop(&mainWindow);
-    Exit(&mainWindow);
+    mainWindow.exited = true;
+    OnExit();
     // The window stays on the desktops until the process ends; a page has
     // no process to end, so it says that the game is over.
     web_show_ended();

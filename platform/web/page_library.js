@@ -1,5 +1,5 @@
 // The page side of the browser desktop: the event queue the message loop
-// waits on, the canvas, the clock and the menu bar. Every input becomes an
+// waits on, the canvas and the clock. Every input becomes an
 // event in the queue; nothing here calls into the game, which runs only
 // when the program takes its next event.
 //
@@ -18,17 +18,11 @@ mergeInto(LibraryManager.library, {
     tokens: 0,
     clock: 0,
     openDialogs: 0,     // while above zero, the board and the menu take no input
-    menus: [],          // {button, list, items: [{element, mnemonic}]}
-    openMenu: null,
 
     start: function() {
       var canvas = Page.canvas();
       canvas.addEventListener('pointerdown', Page.pointerDown);
       canvas.addEventListener('contextmenu', function(e) { e.preventDefault(); });
-      document.addEventListener('pointerdown', function(e) {
-        if (Page.openMenu && !e.target.closest('#menubar')) Page.closeMenu(false);
-      });
-      document.addEventListener('keydown', Page.menuKey);
       // The board's area changes with the window, a phone's rotation, the
       // zoom and the menu bar's height once its font has loaded.
       addEventListener('resize', Page.fit);
@@ -104,88 +98,7 @@ mergeInto(LibraryManager.library, {
       var box = canvas.getBoundingClientRect();
       var x = Math.floor((e.clientX - box.left) * canvas.width / box.width);
       var y = Math.floor((e.clientY - box.top) * canvas.height / box.height);
-      Page.closeMenu(false);
       Page.post([3, x, y]);
-    },
-
-    // ---- Menu bar ----------------------------------------------------------
-
-    openMenuAt: function(menu, focusFirst) {
-      if (Page.openMenu && Page.openMenu !== menu) Page.closeMenu(false);
-      Page.openMenu = menu;
-      menu.list.hidden = false;
-      menu.button.setAttribute('aria-expanded', 'true');
-      if (focusFirst) menu.items[0].element.focus();
-    },
-
-    closeMenu: function(focusButton) {
-      var menu = Page.openMenu;
-      if (!menu) return;
-      Page.openMenu = null;
-      menu.list.hidden = true;
-      menu.button.setAttribute('aria-expanded', 'false');
-      if (focusButton) menu.button.focus();
-      else if (menu.list.contains(document.activeElement)) document.activeElement.blur();
-    },
-
-    runCommand: function(commandId) {
-      Page.closeMenu(false);
-      if (!Page.openDialogs) Page.post([4, commandId, 0]);
-    },
-
-    // Arrows move along the bar and down the open menu, Escape closes it,
-    // F10 or Alt with a mnemonic opens the bar from the keyboard, and a
-    // mnemonic picks an item of the open menu. Enter and Space press the
-    // focused button as buttons do.
-    menuKey: function(e) {
-      if (Page.openDialogs || !Page.menus.length) return;
-      var menus = Page.menus;
-      var at = menus.findIndex(function(m) {
-        return m.button === document.activeElement || m.list.contains(document.activeElement);
-      });
-      var key = e.key;
-      if (key === 'F10' || (e.altKey && key === 'Alt')) {
-        e.preventDefault();
-        menus[0].button.focus();
-        return;
-      }
-      if (e.altKey) {
-        var named = menus.find(function(m) { return m.mnemonic === key.toLowerCase(); });
-        if (named) {
-          e.preventDefault();
-          Page.openMenuAt(named, true);
-        }
-        return;
-      }
-      if (at < 0) return;
-      var menu = menus[at];
-      var inList = menu.list.contains(document.activeElement);
-      if (key === 'ArrowLeft' || key === 'ArrowRight') {
-        e.preventDefault();
-        var next = menus[(at + (key === 'ArrowLeft' ? menus.length - 1 : 1)) % menus.length];
-        if (Page.openMenu) Page.openMenuAt(next, true);
-        else next.button.focus();
-      } else if (key === 'ArrowDown' || key === 'ArrowUp') {
-        e.preventDefault();
-        if (!inList) {
-          Page.openMenuAt(menu, true);
-          return;
-        }
-        var items = menu.items;
-        var i = items.findIndex(function(it) { return it.element === document.activeElement; });
-        var step = key === 'ArrowDown' ? 1 : items.length - 1;
-        items[(i + step) % items.length].element.focus();
-      } else if (key === 'Escape') {
-        e.preventDefault();
-        if (Page.openMenu) Page.closeMenu(true);
-        else document.activeElement.blur();
-      } else if (inList && key.length === 1) {
-        var item = menu.items.find(function(it) { return it.mnemonic === key.toLowerCase(); });
-        if (item) {
-          e.preventDefault();
-          item.element.click();
-        }
-      }
     },
   },
 
@@ -241,10 +154,10 @@ mergeInto(LibraryManager.library, {
     performance.measure('tovrin-paint', {start: Page.paintStart});
   },
 
-  web_show_ended__deps: ['$Page'],
+  web_show_ended__deps: ['$Page', '$Menu'],
   web_show_ended: function() {
-    Page.closeMenu(false);
-    Page.menus = [];
+    Menu.close(false);
+    Menu.menus = [];
     ['menubar', 'board'].forEach(function(id) {
       var element = document.getElementById(id);
       if (element) element.remove();
@@ -281,62 +194,4 @@ mergeInto(LibraryManager.library, {
   },
 
   web_now_seconds: function() { return Math.floor(Date.now() / 1000); },
-
-  // ---- Menu ------------------------------------------------------------------
-
-  web_add_menu__deps: ['$Page'],
-  web_add_menu: function(title) {
-    var text = Page.text(title);
-    var holder = document.createElement('div');
-    holder.setAttribute('role', 'none');
-    var button = document.createElement('button');
-    button.type = 'button';
-    button.setAttribute('role', 'menuitem');
-    button.setAttribute('aria-haspopup', 'true');
-    button.setAttribute('aria-expanded', 'false');
-    button.textContent = Page.label(text);
-    var list = document.createElement('div');
-    list.setAttribute('role', 'menu');
-    list.setAttribute('aria-label', Page.label(text));
-    list.hidden = true;
-    holder.append(button, list);
-    document.getElementById('menubar').append(holder);
-    var menu = {button: button, list: list, items: [], mnemonic: Page.mnemonic(text)};
-    Page.menus.push(menu);
-    // A press opens or closes; with a menu open, moving onto another title
-    // opens that one, as a desktop menu bar does.
-    button.addEventListener('click', function(e) {
-      if (Page.openMenu === menu) Page.closeMenu(false);
-      else Page.openMenuAt(menu, e.detail === 0);
-    });
-    button.addEventListener('pointerenter', function() {
-      if (Page.openMenu && Page.openMenu !== menu) Page.openMenuAt(menu, false);
-    });
-  },
-
-  web_add_menu_item__deps: ['$Page'],
-  web_add_menu_item: function(commandId, text, checkable) {
-    var menu = Page.menus[Page.menus.length - 1];
-    if (!commandId) {
-      var line = document.createElement('div');
-      line.setAttribute('role', 'separator');
-      menu.list.append(line);
-      return;
-    }
-    var words = Page.text(text);
-    var item = document.createElement('button');
-    item.type = 'button';
-    item.setAttribute('role', checkable ? 'menuitemcheckbox' : 'menuitem');
-    if (checkable) item.setAttribute('aria-checked', 'false');
-    item.dataset.command = commandId;
-    item.textContent = Page.label(words);
-    item.addEventListener('click', function() { Page.runCommand(commandId); });
-    menu.list.append(item);
-    menu.items.push({element: item, mnemonic: Page.mnemonic(words)});
-  },
-
-  web_set_menu_check: function(commandId, checked) {
-    var item = document.querySelector('#menubar [data-command="' + commandId + '"]');
-    if (item) item.setAttribute('aria-checked', checked ? 'true' : 'false');
-  },
 });
