@@ -57,10 +57,6 @@ def expected_menu_bar(checked):
             for top, entries in MENU_BAR]
 
 
-def context(**options):
-    return BRIDGE.context(**options)
-
-
 def on_site(ctx, function, arg=None):
     """Runs function(arg) in a plain page of the site's origin (no game) and closes it."""
     page = BRIDGE.fresh("page")
@@ -88,7 +84,6 @@ def quiet(tab):
     check(not [l for l in lines if l.split(":")[0] in ("error", "warning", "pageerror") and
                "willReadFrequently" not in l],
           "the page logged %s" % lines)
-    return lines
 
 
 def next_second(tab):
@@ -122,7 +117,7 @@ def first_game_menus_options_and_quit():
     both layouts; a pair by mouse and one by touch; the clock; hint and undo by keyboard;
     both answers to New game and Quit; each option and its checks; Quit saves them and
     the restart link brings them back, under another clock."""
-    ctx = context(**DESKTOP)
+    ctx = BRIDGE.context(**DESKTOP)
     t = Tab(BRIDGE, ctx, URL, WORK, PLAY)
     check(t.js("() => [document.title, document.documentElement.lang]") == ["Tovrinみに", "ja"],
           "title and language")
@@ -188,7 +183,7 @@ def an_easy_game_cleared_enters_the_table():
     again: the dialog offers that name, selected; Cancel keeps it. The records' bytes
     after a reload."""
     pairs = RENDER.hint_path("mini", "easy", CLEAR)[0]
-    ctx = context(**DESKTOP)
+    ctx = BRIDGE.context(**DESKTOP)
     store(ctx, score_file(difficulty=CMD_EASY, sound=CMD_SOUND_OFF))
     t = Tab(BRIDGE, ctx, URL, WORK, CLEAR, waits=False)
     half = len(pairs) // 2
@@ -222,12 +217,13 @@ def an_easy_game_cleared_enters_the_table():
 
 
 def a_stuck_game_on_a_phone():
-    """On a phone, by taps: a deal that gets stuck; the game-over box; the clock frozen;
+    """On a phone, by taps: the board's scale, upright and turned, and no scroll, zoom or
+    long-press menu on it; a deal that gets stuck; the game-over box; the clock frozen;
     taps refused, while the box is open and after; the large layout at its own scale."""
     pairs = RENDER.hint_path("mini", "easy", STUCK)[0]
     rows = RENDER.board("mini", "easy", STUCK, moves_text(pairs))[0]
     left = next((c, r) for r in range(ROWS) for c in range(COLUMNS) if rows[r][c] != EMPTY_CELL)
-    ctx = context(**PHONE)
+    ctx = BRIDGE.context(**PHONE)
     store(ctx, score_file(difficulty=CMD_EASY, sound=CMD_SOUND_OFF))
     t = Tab(BRIDGE, ctx, URL, WORK, STUCK, waits=False)
     print("     phone 390x844 at 3 device pixels a CSS pixel: mini at %gx" % scale(t, "mini"))
@@ -264,7 +260,7 @@ def a_second_tab_and_an_unusable_file():
     saves its options; a stored value that is not base64 gives the defaults and stays."""
     held = score_file([record(42, b"yuki\0\0\0\0\0\0")] + [DEFAULT_RECORD] * 5, CMD_EASY,
                       CMD_SOUND_OFF, CMD_LARGE)
-    ctx = context(**DESKTOP)
+    ctx = BRIDGE.context(**DESKTOP)
     store(ctx, held)
     first = Tab(BRIDGE, ctx, URL, WORK, PLAY)
     first.expect(RENDER, "large", "easy", PLAY, seconds=0)
@@ -302,7 +298,7 @@ def a_second_tab_and_an_unusable_file():
 def offline_after_the_first_load():
     """The first load under the real clock (timed, then 10 s idle); the service worker's
     cache; with the server stopped, a reload deals and plays."""
-    ctx = context(**DESKTOP)
+    ctx = BRIDGE.context(**DESKTOP)
     t = Tab(BRIDGE, ctx, URL, WORK, script=FIRST_FRAME)
     cdp = BRIDGE.fresh("cdp")
     BRIDGE.call(ctx, "newCDPSession", {"$ref": t.page}, keep=cdp)
@@ -337,7 +333,8 @@ def offline_after_the_first_load():
 
 def the_first_frame():
     """For the package check: the deal of a fixed clock, pixel for pixel."""
-    Tab(BRIDGE, context(), URL, WORK, PLAY).expect(RENDER, "mini", "normal", PLAY, seconds=0)
+    tab = Tab(BRIDGE, BRIDGE.context(), URL, WORK, PLAY)
+    tab.expect(RENDER, "mini", "normal", PLAY, seconds=0)
 
 
 def metrics(cdp):
