@@ -77,7 +77,10 @@ mergeInto(LibraryManager.library, {
     },
 
     // The largest whole number of device pixels per game pixel that fits,
-    // at least 1; the canvas stays centred in the board's area.
+    // at least 1, centred in the board's area. The canvas is placed, not
+    // laid out, so that its size never widens the page: a phone's browser
+    // would otherwise grow the viewport around a canvas left too large by
+    // a rotation, and the fit would follow that.
     fit: function() {
       var canvas = Page.canvas();
       var board = document.getElementById('board');
@@ -86,8 +89,12 @@ mergeInto(LibraryManager.library, {
       var across = board.clientWidth * ratio / canvas.width;
       var down = board.clientHeight * ratio / canvas.height;
       var scale = Math.max(1, Math.floor(Math.min(across, down)));
-      canvas.style.width = canvas.width * scale / ratio + 'px';
-      canvas.style.height = canvas.height * scale / ratio + 'px';
+      var width = canvas.width * scale / ratio, height = canvas.height * scale / ratio;
+      canvas.style.width = width + 'px';
+      canvas.style.height = height + 'px';
+      // Too large even at 1, it keeps its top-left corner in view.
+      canvas.style.left = Math.max(0, (board.clientWidth - width) / 2) + 'px';
+      canvas.style.top = Math.max(0, (board.clientHeight - height) / 2) + 'px';
       canvas.dataset.scale = scale;
     },
 
