@@ -5,6 +5,7 @@ keeps its files; --shots saves the README's screenshots there."""
 
 import base64
 import gzip
+import json
 import os
 import signal
 import statistics
@@ -297,7 +298,7 @@ def a_second_tab_and_an_unusable_file():
 
 def offline_after_the_first_load():
     """The first load under the real clock (timed, then 10 s idle); the service worker's
-    cache; with the server stopped, a reload deals and plays."""
+    cache; the manifest and its icons; with the server stopped, a reload deals and plays."""
     ctx = BRIDGE.context(**DESKTOP)
     t = Tab(BRIDGE, ctx, URL, WORK, script=FIRST_FRAME)
     cdp = BRIDGE.fresh("cdp")
@@ -306,6 +307,15 @@ def offline_after_the_first_load():
     first_frame = t.until("() => window.tovrinFirstFrame", "the first frame")
     t.until("async () => (await navigator.serviceWorker.ready).active && "
             "(await caches.keys()).length > 0", "the service worker and its cache")
+    manifest = BRIDGE.call(cdp, "send", "Page.getAppManifest")
+    facts = json.loads(manifest["data"] or "{}")
+    icons = t.js("""(icons) => Promise.all(icons.map(async icon => {
+        const image = await createImageBitmap(await (await fetch(icon.src)).blob());
+        return image.width + "x" + image.height; }))""", facts.get("icons", []))
+    check(not manifest["errors"] and facts["display"] == "standalone" and facts["name"] and
+          facts["short_name"] and facts["theme_color"] and {"192x192", "512x512"} <= set(
+              icons) and icons == [icon["sizes"] for icon in facts["icons"]],
+          "the manifest %s, its icons %s" % (manifest, icons))
     before = metrics(cdp)
     time.sleep(10)
     after = metrics(cdp)
