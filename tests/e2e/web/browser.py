@@ -239,6 +239,11 @@ class Tab:
         else:
             self.call("tap" if touch else "click", item)
 
+    def keys(self, *keys):
+        """Presses keys named as the desktop stories name them ("alt+f", "u")."""
+        for key in keys:
+            self.call("keyboard.press", key.replace("alt+", "Alt+"))
+
     def menu_bar(self):
         return self.js(MENUS, 0)
 

@@ -115,7 +115,7 @@ def shot(tab, name):
 
 def first_game_menus_options_and_quit():
     """A new file with the defaults; the desktop menu; the first frame pixel for pixel in
-    both layouts; a pair by mouse and one by touch; the clock; hint and undo by keyboard;
+    both layouts; a pair by mouse and one by touch; the clock; hint, and undo by its keys;
     both answers to New game and Quit; each option and its checks; Quit saves them and
     the restart link brings them back, under another clock."""
     ctx = BRIDGE.context(**DESKTOP)
@@ -139,7 +139,7 @@ def first_game_menus_options_and_quit():
     t.menu(CMD_HINT)
     t.expect(RENDER, "mini", "normal", PLAY, moves + " H", 3)
     shot(t, "web-desktop.png")
-    t.menu(CMD_UNDO, keyboard=True)
+    t.keys(*KEYS_UNDO)
     t.expect(RENDER, "mini", "normal", PLAY, moves + " H U", 3)
     quiet(t)
 
@@ -156,7 +156,10 @@ def first_game_menus_options_and_quit():
                     CMD_LARGE, CMD_SOUND_OFF):
         chosen[(command - CMD_EASY) // 2] = command
         dealt = next_second(t)
-        t.menu(command, keyboard=command == CMD_SOUND_ON)
+        if command == CMD_MINI:
+            t.keys(*KEYS_MINI)
+        else:
+            t.menu(command, keyboard=command == CMD_SOUND_ON)
         t.expect(RENDER, OPTIONS[chosen[2]], OPTIONS[chosen[0]], dealt)
         check(t.checked() == set(chosen), "after %d: checked %s" % (command, t.checked()))
     t.menu(CMD_QUIT)
