@@ -2,15 +2,14 @@
 // service worker, and closing the tab.
 
 // The score file belongs to one tab at a time, as a file to one copy of a
-// desktop program. The program starts once the lock is known: held, the tab
-// reads and writes the file; refused (another tab of the game is open), it
-// plays with the defaults and writes nothing. A refused tab then queues for
-// the lock and gets it when the other tab has gone, so that its later opens
-// succeed, as a desktop copy's opens do once the other copy has ended. Its
-// options still are not written: the game allows rewrites only when the
-// file could be opened at start. Without the Web Locks API (a page served
-// over plain HTTP from another host) there is no second tab to tell apart,
-// and the file is used.
+// desktop program, and for the tab's whole life. The program starts once the
+// lock is known: held, the tab reads and writes the file; refused (another
+// tab of the game is open), it plays with the defaults and opens nothing.
+// A refused tab does not queue for the lock: it would get it the moment the
+// first tab reloads, and the reloaded tab, the one the player uses, would
+// lose its file to a tab that may never write it. Without the Web Locks API
+// (a page served over plain HTTP from another host) there is no second tab
+// to tell apart, and the file is used.
 var SCORE_FILE_LOCK = 'tovrin-mini/Dudazure2.hsc';
 
 Module['preRun'] = [function() {
@@ -25,10 +24,6 @@ Module['preRun'] = [function() {
     Module['tovrinFileHeld'] = !!lock;
     removeRunDependency('score-file-lock');
     if (lock) return keep();
-    locks.request(SCORE_FILE_LOCK, function() {
-      Module['tovrinFileHeld'] = true;
-      return keep();
-    });
   });
 }];
 
