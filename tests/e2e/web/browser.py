@@ -3,9 +3,11 @@ and a tab of the game: its canvas against the render tool, the menu bar, the <di
 boxes, the stored score file, the faked clock."""
 
 import base64
+import ctypes
 import json
 import os
 import select
+import signal
 import subprocess
 import time
 from pathlib import Path
@@ -19,11 +21,16 @@ STORE_KEY = "tovrin-mini/Dudazure2.hsc"
 DEADLINE = 15.0
 
 
+def ended_with_us():
+    """In a child before it starts: SIGTERM when this runner dies, even by SIGKILL."""
+    ctypes.CDLL(None).prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
+
+
 def serve(site):
     """python3 -m http.server on 127.0.0.1 and a port of its choosing: (process, base URL)."""
     server = subprocess.Popen(["python3", "-u", "-m", "http.server", "0", "--bind", "127.0.0.1",
                                "--directory", str(site)], stdout=subprocess.PIPE,
-                              stderr=subprocess.DEVNULL, text=True)
+                              stderr=subprocess.DEVNULL, text=True, preexec_fn=ended_with_us)
     STARTED.append(server)
     line = server.stdout.readline()  # Serving HTTP on 127.0.0.1 port N (http://...) ...
     check("port" in line, "the server said %r" % line)
@@ -36,7 +43,8 @@ class Bridge:
     def __init__(self, log):
         self.process = subprocess.Popen(["node", str(HERE / "bridge.mjs")], cwd=HERE,
                                         stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-                                        stderr=open(log, "ab"), text=True)
+                                        stderr=open(log, "ab"), text=True,
+                                        preexec_fn=ended_with_us)
         self.count, self.names = 0, 0
         self.call("chromium", "launch", {"executablePath": CHROMIUM, "headless": True},
                   keep="browser")
