@@ -7,6 +7,7 @@ import base64
 import gzip
 import json
 import os
+import re
 import signal
 import statistics
 import sys
@@ -260,8 +261,8 @@ def a_stuck_game_on_a_phone():
 
 
 def a_second_tab_and_an_unusable_file():
-    """A second tab plays with the defaults, silently, and writes nothing; closing the first
-    saves its options; a stored value that is not base64 gives the defaults and stays."""
+    """A second tab plays with the defaults, silently, and writes nothing (its Version box
+    and table seen); closing the first saves its options; a stored value that is not base64 gives the defaults and stays."""
     held = score_file([record(42, b"yuki\0\0\0\0\0\0")] + [DEFAULT_RECORD] * 5, CMD_EASY,
                       CMD_SOUND_OFF, CMD_LARGE)
     ctx = BRIDGE.context(**DESKTOP)
@@ -272,6 +273,9 @@ def a_second_tab_and_an_unusable_file():
     second.expect(RENDER, "mini", "normal", PLAY, seconds=0)
     check(second.js(BOX) is None and second.checked() == {CMD_NORMAL, CMD_SOUND_ON, CMD_MINI},
           "the second tab: %s %s" % (second.js(BOX), second.checked()))
+    second.menu(CMD_VERSION)
+    second.answer("ﾊﾞｰｼﾞｮﾝ", ["OK"], key="Enter", text="Tovrinみに Version " + re.search(
+        r"project\(\w+ VERSION ([\d.]+)", (HERE.parents[2] / "CMakeLists.txt").read_text())[1])
     second.menu(CMD_HIGH_SCORE)
     table = second.answer("ハイスコア", ["OK"], key="Escape")
     check("yuki" not in table["all"] and "nobody" in table["all"], "its table %s" % table)
