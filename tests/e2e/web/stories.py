@@ -282,6 +282,10 @@ def a_second_tab_and_an_unusable_file():
     dealt = next_second(second)
     second.menu(CMD_LARGE)
     second.expect(RENDER, "large", "normal", dealt)
+    dealt = next_second(first)
+    first.call("reload")  # keeps the file from the second tab, which is still open
+    first.wait_frames(1)
+    first.expect(RENDER, "large", "easy", dealt)
     second.close()
     check(stored(ctx) == held, "the second tab wrote %r" % stored(ctx))
     dealt = next_second(first)
