@@ -7,6 +7,7 @@
 #include "platform/web/page_calls.h"
 #include "resources/menu.h"
 #include "resources/texts.h"
+#include "store/score_file.h"
 
 #include <emscripten/emscripten.h>
 
@@ -40,6 +41,15 @@ bool Running(const DesktopWindow& window) {
 extern "C" EMSCRIPTEN_KEEPALIVE void web_page_hide() {
     if (Running(mainWindow)) {
         OnExit();
+    }
+}
+
+// A phone may end a tab it has sent to the background without a
+// "pagehide". The options are saved each time the page is hidden, as exit
+// would save them; the sound goes on, since the page may come back.
+extern "C" EMSCRIPTEN_KEEPALIVE void web_page_hidden() {
+    if (Running(mainWindow)) {
+        SaveOptions();
     }
 }
 

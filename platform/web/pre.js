@@ -33,6 +33,10 @@ addEventListener('pagehide', function() {
   if (runtimeInitialized) Module['_web_page_hide']();
 });
 
+document.addEventListener('visibilitychange', function() {
+  if (runtimeInitialized && document.visibilityState === 'hidden') Module['_web_page_hidden']();
+});
+
 // The site works offline once the service worker has cached it.
 if ('serviceWorker' in navigator) {
   addEventListener('load', function() {
