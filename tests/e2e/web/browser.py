@@ -45,6 +45,7 @@ class Bridge:
                                         stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                                         stderr=open(log, "ab"), text=True,
                                         preexec_fn=ended_with_us)
+        STARTED.append(self.process)
         self.count, self.names = 0, 0
         self.call("chromium", "launch", {"executablePath": CHROMIUM, "headless": True},
                   keep="browser")
@@ -74,7 +75,7 @@ class Bridge:
         return name
 
     def close(self):
-        """Closes the browser and ends node; the process is also in STARTED."""
+        """Closes the browser and ends node (before stop_started would kill it)."""
         if self.process.poll() is None:
             self.process.stdin.close()
             try:

@@ -20,7 +20,7 @@ HERE = Path(__file__).resolve().parent
 sys.path[:0] = [str(HERE.parent / "common"), str(HERE)]
 
 from browser import *  # noqa: E402,F403 - the browser, the server, a tab of the game
-from desktop import STARTED, run_stories, stop_started  # noqa: E402
+from desktop import run_stories, stop_started  # noqa: E402
 from game_facts import *  # noqa: E402,F403 - game facts, board, score file, checks
 
 PLAY, CLEAR, STUCK = map(seed_for, (PLAY_TIME, CLEAR_TIME, STUCK_TIME))
@@ -384,7 +384,6 @@ def run(story):
     global SERVER, URL, BRIDGE
     SERVER, URL = serve(SITE)
     BRIDGE = Bridge(os.path.join(WORK, "browser.log"))
-    STARTED.append(BRIDGE.process)
     try:
         story()
     except Failure as failure:  # where in the story
