@@ -69,7 +69,7 @@ install(CODE "
 
 install(FILES ${packaging_source}/${TOVRIN_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-file(GLOB icon_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/icons/tovrin-mini-*.png)
+file(GLOB icon_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/icons/tovrin-mini-[0-9]*.png)
 foreach(icon ${icon_files})
     string(REGEX MATCH "([0-9]+)\\.png$" _ ${icon})
     install(FILES ${icon} RENAME ${TOVRIN_APP_ID}.png DESTINATION

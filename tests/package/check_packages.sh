@@ -2,7 +2,8 @@
 # Builds both packages and checks them: desktop entry, AppStream, lintian, one
 # version everywhere; the .deb installed, its game's first frame under Xvfb, then
 # removed without a trace; the zip's program's first frame under Wine; the
-# installed programs on a processor of the amd64 baseline. As root.
+# installed programs on a processor of the amd64 baseline; the web zip's first
+# frame in Chromium. As root.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
@@ -55,6 +56,7 @@ status=0; env -u DISPLAY -u WAYLAND_DISPLAY qemu-x86_64 -cpu core2duo /usr/games
         /usr/bin/tovrin-mini-render &&
     timeout -k 5 90 python3 tests/package/first_frame.py wine "$exe" /usr/bin/tovrin-mini-render
 ) || fail "a first frame: the installed game's under Xvfb, or the unpacked exe's under Wine"
+tests/package/check_web_package.sh || fail "the web zip's first frame in Chromium"
 apt remove --purge tovrin-mini || fail "apt-get remove: $(tail -n 5 "$work/apt.log")"
 for path in $(cd "$work/deb" && find usr -type f) usr/share/tovrin-mini usr/share/doc/tovrin-mini; do
     [ ! -e "/$path" ] || fail "/$path is left after removal"; done
