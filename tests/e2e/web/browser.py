@@ -85,23 +85,6 @@ class Bridge:
                 self.process.wait(20)
 
 
-# In the page: the canvas's pixels as RGB (base64), its size and how many are not opaque.
-READ_CANVAS = """() => {
-    const canvas = document.getElementById("game");
-    const data = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
-    const rgb = new Uint8Array(data.length / 4 * 3);
-    let translucent = 0;
-    for (let i = 0, j = 0; i < data.length; i += 4, j += 3) {
-        rgb[j] = data[i]; rgb[j + 1] = data[i + 1]; rgb[j + 2] = data[i + 2];
-        translucent += data[i + 3] !== 255;
-    }
-    let text = "";
-    for (let i = 0; i < rgb.length; i += 0x8000) {
-        text += String.fromCharCode.apply(null, rgb.subarray(i, i + 0x8000));
-    }
-    return [canvas.width, canvas.height, translucent, btoa(text)];
-}"""
-
 # Game pixel (x, y) to the page's CSS pixels, and device pixels per game pixel.
 PLACE = """([x, y]) => {
     const canvas = document.getElementById("game"), box = canvas.getBoundingClientRect();
@@ -114,9 +97,7 @@ PLACE = """([x, y]) => {
 # command, aria-checked]; or, given a command, the index of the top-level entry opening it.
 MENUS = """(command) => {
     const tops = [...document.querySelectorAll('#menubar [aria-haspopup="true"]')];
-    const menuOf = (top) => document.getElementById(top.getAttribute("aria-controls") || "") ||
-        (top.nextElementSibling?.matches('[role="menu"]') ? top.nextElementSibling
-         : top.parentElement.querySelector('[role="menu"]'));
+    const menuOf = (top) => top.nextElementSibling;
     const entries = (menu) => [...menu.querySelectorAll(
         '[role="menuitem"], [role="menuitemcheckbox"], [role="separator"]')].map(e =>
         [e.getAttribute("role"), e.textContent.trim(), Number(e.dataset.command || 0),
@@ -206,10 +187,16 @@ class Tab:
             masks.append(LAYOUTS[layout]["time_counter"])
 
         def matches():
-            *shown, translucent, rgb = self.js(READ_CANVAS)
-            check(translucent == 0, "%d pixels of the canvas are not opaque" % translucent)
-            shown, pixels = tuple(shown), base64.b64decode(rgb)
-            last[0] = (shown,) + differences(pixels, expected, *size, masks) + (pixels,)
+            *shown, png = self.js("() => { const c = document.getElementById('game'); "
+                                  "return [c.width, c.height, c.toDataURL()]; }")
+            rgba = subprocess.run(["convert", "png:-", "-depth", "8", "rgba:-"], check=True,
+                                  timeout=20, stdout=subprocess.PIPE, input=base64.b64decode(
+                                      png.split(",")[1])).stdout
+            check(rgba[3::4].count(255) == len(rgba) // 4, "a pixel of the canvas not opaque")
+            pixels, shown = bytearray(len(rgba) // 4 * 3), tuple(shown)
+            for channel in range(3):
+                pixels[channel::3] = rgba[channel::4]
+            last[0] = (shown,) + differences(pixels, expected, *size, masks) + (bytes(pixels),)
             return shown == size and last[0][1] == 0
 
         try:
