@@ -1,6 +1,8 @@
 // The score file on disk (the default bytes, damaged, short and long files,
-// files that cannot be used), and the table logic: where a time enters,
+// files that cannot be used, a file another copy lets go of at start), and
+// the table logic: where a time enters,
 // moving names, the longest table text and cutting a typed name.
+#include "store/high_scores.h"
 #include "store/score_file.h"
 #include "store/score_table.h"
 #include "store/shift_jis.h"
@@ -139,6 +141,40 @@ TEST_F(ScoreFileTest, UnusableFilesMeanDefaultsAndNothingWritten) {
     Load();
     EXPECT_TRUE(std::filesystem::exists(deep + "/Dudazure2.hsc"));
 #endif
+}
+
+// Another copy lets go of the file, or makes it, between this run's failed
+// open and its create. This run's options are defaults it never read and
+// must never reach the file; a later clear still enters the table, and
+// every other byte, option words and tail included, stays.
+const Bytes TABLE(100, 0x5A);
+std::string heldPath;
+FileHandle heldFile = NO_FILE;
+
+TEST_F(ScoreFileTest, AFileThatAppearsBetweenOpenAndCreateKeepsItsOptionsAndTakesAClear) {
+    heldPath = path;
+    for (const bool held : {true, false}) {
+        SCOPED_TRACE(held ? "held, then let go" : "missing, then made by another copy");
+        std::filesystem::remove(path);
+        if (held) {
+            WriteWholeFile(path, TABLE);
+            heldFile = OpenScoreFile();
+        }
+        beforeScoreFileCreate =
+            held ? +[] { CloseFile(heldFile); } : +[] { WriteWholeFile(heldPath, TABLE); };
+        Load();
+        beforeScoreFileCreate = nullptr;
+        SaveOptions();
+        EXPECT_EQ(ReadWholeFile(path), TABLE);
+        savedDifficulty = CMD_EASY;
+        fakeDesktop.typedName = "me";
+        RecordClearTime(FakeWindow(), 3);
+        SaveOptions();
+        Bytes recorded = TABLE;
+        const unsigned char entry[] = {0x12, 0xF0, 3, 0, 0, 0, 'm', 'e', 0};
+        std::copy(std::begin(entry), std::end(entry), recorded.begin());
+        EXPECT_EQ(ReadWholeFile(path), recorded);
+    }
 }
 
 ScoreRecord Record(uint32_t time, const char* name) {

@@ -20,10 +20,11 @@ def xdotool(*args):
 
 
 def start_xvfb(size="1280x1024"):
-    """An X server of its own on a display it picks, made DISPLAY; returns the server."""
+    """An X server of its own on a display it picks, made DISPLAY; returns the server.
+    It keeps its settings when its last client leaves."""
     read_end, write_end = os.pipe()
     server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                               size + "x24", "-nolisten", "tcp"], pass_fds=[write_end],
+                               size + "x24", "-nolisten", "tcp", "-noreset"], pass_fds=[write_end],
                               stderr=subprocess.DEVNULL)
     os.close(write_end)
     with os.fdopen(read_end) as ready:

@@ -69,12 +69,6 @@ def parse_board(text):
     return rows, int(text.split("tilesLeft")[1])
 
 
-def highlighted(rows):
-    """The picked or hinted cells (col, row), in reading order."""
-    return [(c, r) for r in range(ROWS) for c in range(COLUMNS)
-            if HIGHLIGHT_OFFSET <= rows[r][c] < EMPTY_CELL]
-
-
 def hint_pair(rows):
     """The hint's pair, or None: by columns, each top down, from each tile its row to
     the right, its column below, its up-right and down-right neighbour, nearest first."""
