@@ -37,8 +37,10 @@ void CheckEndOfGame(GameState& state, WindowHandle window) {
         if (clearJinglePlayed) {
             return;
         }
-        PlayJingle(state, state.waveClear);
+        // Set first: a desktop that paints while the jingle plays must not
+        // start it again from those paints.
         clearJinglePlayed = 1;
+        PlayJingle(state, state.waveClear);
         return;
     }
 

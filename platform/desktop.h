@@ -87,8 +87,11 @@ void DesktopStopSound();
 // at once.
 void DesktopPlayLoop(ResourceData wave);
 // Plays an in-memory RIFF WAVE image once and returns when it has finished.
+// Like DesktopWait, it may go on dispatching paints and ticks to the main
+// window meanwhile, as the browser's desktop does.
 void DesktopPlayOnce(ResourceData wave);
-// Blocks the calling thread for the given number of milliseconds.
+// Returns after the given number of milliseconds. The desktops block the
+// calling thread; the browser's runs a nested loop of paints and ticks.
 void DesktopWait(int milliseconds);
 
 // ---- Resources and files ---------------------------------------------------

@@ -80,13 +80,16 @@ void PlayEvent() {
 }
 
 // Boxes and dialogs run a nested loop in which the clock ticks and the
-// window paints, and now and then the window is closed under the box.
-void DuringModal() {
+// window paints, and now and then the window is closed under the box. The
+// browser's waits and jingles run such a loop too, of paints and ticks only.
+void NestedLoop(bool mayClose) {
     if (modalDepth++ < 3 && gameRecord != nullptr) {
         const int what = Pick(4);
         (what & 1) ? OnTimer(FakeWindow()) : void();
         (what & 2) ? OnPaint(FakeWindow()) : void();
-        Pick(64) == 0 ? OnDestroy(FakeWindow()) : void();
+        if (mayClose && Pick(64) == 0) {
+            OnDestroy(FakeWindow());
+        }
     }
     --modalDepth;
 }
@@ -128,7 +131,8 @@ const char* PlayAppEvents(EventSource& events, uint64_t maxEvents, AppEventsCoun
         const ResourceData data = FindEmbeddedResource(id);
         fakeDesktop.resources[id].assign(data.bytes, data.bytes + data.size);
     }
-    fakeDesktop.duringModal = DuringModal;
+    fakeDesktop.duringModal = [] { NestedLoop(true); };
+    fakeDesktop.duringWait = [] { NestedLoop(false); };
     source = &events;
     *count = AppEventsCount{0, 0};
     const std::string clearBox = std::string("MessageBox ") + TEXT_CLEAR_CAPTION + "|";
@@ -139,12 +143,15 @@ const char* PlayAppEvents(EventSource& events, uint64_t maxEvents, AppEventsCoun
         SetAnswers();
         PlayEvent();
         const int scoreSteps = CountCalls("NameEntryDialog") + CountCalls(clearBox);
+        const int jingles = CountCalls("PlayOnce");
         const bool quit = CountCalls("PostQuit") > 0; // the message loop has ended
         quit ? (Stop(), Start()) : void();
         fakeDesktop.calls.clear();
         fault = BoardInvariantFault(*gameRecord);
         if (gameRecord->elapsedSeconds > 9999) {
             fault = "the clock passed 9999";
+        } else if (jingles > 1) {
+            fault = "a jingle played again from the paints while it played";
         } else if (scoreSteps > 1 || (scoreSteps == 1 && entered)) {
             fault = "a cleared game entered the table twice";
         } else if ((scoreSteps > 0 || quit) && !ScoreFileIsValid(directory)) {

@@ -13,10 +13,14 @@ void Log(std::string line) {
     fakeDesktop.calls.push_back(std::move(line));
 }
 
-void RunModal() {
-    if (const auto hook = fakeDesktop.duringModal) { // a copy: the hook may replace itself
+void Run(const std::function<void()>& installed) {
+    if (const auto hook = installed) { // a copy: the hook may replace itself
         hook();
     }
+}
+
+void RunModal() {
+    Run(fakeDesktop.duringModal);
 }
 
 } // namespace
@@ -109,10 +113,12 @@ void DesktopPlayLoop(ResourceData wave) {
 
 void DesktopPlayOnce(ResourceData wave) {
     Log("PlayOnce " + std::to_string(wave.size));
+    Run(fakeDesktop.duringWait);
 }
 
 void DesktopWait(int milliseconds) {
     Log("Wait " + std::to_string(milliseconds));
+    Run(fakeDesktop.duringWait);
 }
 
 ResourceData DesktopLoadResource(int resourceId) {

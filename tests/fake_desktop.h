@@ -33,6 +33,9 @@ struct FakeDesktop {
 
     // Runs inside every modal box and dialog, as a nested message loop would.
     std::function<void()> duringModal;
+    // Runs inside every wait and jingle played once, as the browser's nested
+    // loops do: they dispatch paints and ticks, and nothing closes the window.
+    std::function<void()> duringWait;
 
     std::map<int, std::vector<unsigned char>> resources;
     uint32_t presentedCorner = 0; // the top-left pixel of the last frame presented

@@ -116,14 +116,15 @@ TEST_F(ShellTest, ConfirmationsTheVersionBoxAndALostGame) {
     Game().cells = ToBoard(ParseRows("1 2/3 4 1/2"));
     Game().tilesLeft = 6;
     int nested = 0;
-    fakeDesktop.duringModal = [&] { nested += (Paint(), 1); };
+    fakeDesktop.duringModal = fakeDesktop.duringWait = [&] { nested += (Paint(), 1); };
     fakeDesktop.calls.clear();
-    Paint(); // the box's own paints do not open it again
+    Paint(); // paints during the wait, the jingle and the box play and open nothing again
     EXPECT_EQ(fakeDesktop.calls,
-              (Calls{"Present 470x186", "StopClock", "StopSound", "Wait 500", "PlayOnce 22",
-                     Box(TEXT_WINDOW_TITLE, TEXT_GAME_OVER), "Present 470x186"}));
-    EXPECT_EQ(nested, 1);
-    fakeDesktop.duringModal = nullptr;
+              (Calls{"Present 470x186", "StopClock", "StopSound", "Wait 500", "Present 470x186",
+                     "PlayOnce 22", "Present 470x186", Box(TEXT_WINDOW_TITLE, TEXT_GAME_OVER),
+                     "Present 470x186"}));
+    EXPECT_EQ(nested, 3);
+    fakeDesktop.duringModal = fakeDesktop.duringWait = nullptr;
     Tick();
     fakeDesktop.calls.clear();
     fakeDesktop.answers = {ANSWER_NO, ANSWER_NO, ANSWER_YES, ANSWER_YES};
